@@ -1,0 +1,30 @@
+#include "config_log.h"
+
+#include "action_config.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+ConfigLogSink& sink() {
+    static ConfigLogSink current;
+    return current;
+}
+
+} // namespace
+
+void setConfigLogSink(ConfigLogSink newSink) {
+    sink() = std::move(newSink);
+}
+
+void configLog(std::string_view line) {
+    if (sink()) {
+        sink()(line);
+        return;
+    }
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    if (line.empty() || line.back() != '\n') {
+        std::fputc('\n', stderr);
+    }
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds vantorelle and runs every test: the normal build, a short fuzzing run, and the whole
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+#   FUZZ_SECONDS=600 scripts/test.sh   fuzzes longer (default 60 s)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== fuzz the settings file for ${FUZZ_SECONDS:-60} s"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVANTORELLE_FUZZ=ON \
+  -DVANTORELLE_APP=OFF -DVANTORELLE_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/corpus"
+if ! build-fuzz/tests/fuzz/config_fuzz -max_total_time="${FUZZ_SECONDS:-60}" \
+    -artifact_prefix="build-fuzz/" "$work/corpus" tests/config/golden >"$work/log" 2>&1; then
+  tail -n 60 "$work/log"
+  echo "fuzzing found a fault; the input is in build-fuzz/" >&2
+  exit 1
+fi
+grep -E '^Done' "$work/log"
+
+echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"

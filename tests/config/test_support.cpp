@@ -1,0 +1,78 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace testing_support {
+
+std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> serial{0};
+    std::ostringstream name;
+    name << "vantorelle-test-" << ::getpid() << '-' << serial++;
+    path_ = std::filesystem::temp_directory_path() / name.str();
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> ScratchFolder::entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+LoadedConfig loadAndDecode(const std::string& path) {
+    LoadedConfig config;
+    EXPECT_EQ(readAllConfig(config.lines, config.count, path), 0) << path;
+    getConfig(config.lines, config.count, config.setting);
+    return config;
+}
+
+std::string roundTrip(const std::string& bytes) {
+    const ScratchFolder folder;
+    const std::string path = folder.file("ActionConfig");
+    writeBytes(path, bytes);
+    LoadedConfig config = loadAndDecode(path);
+    EXPECT_EQ(saveConfigLine(config.lines, config.count, path), 0);
+    return readBytes(path);
+}
+
+LogCapture::LogCapture() {
+    setConfigLogSink([this](std::string_view line) { lines_.emplace_back(line); });
+}
+
+LogCapture::~LogCapture() {
+    setConfigLogSink(nullptr);
+}
+
+bool LogCapture::contains(const std::string& part) const {
+    for (const std::string& line : lines_) {
+        if (line.find(part) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace testing_support
