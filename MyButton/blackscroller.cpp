@@ -1,0 +1,164 @@
+#include "blackscroller.h"
+
+#include "imagenamed.h"
+
+#include <QEnterEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace {
+
+struct SegmentFamily {
+    const char* normal;
+    const char* hover;
+    const char* selected;
+};
+
+// Picture names by segment kind: plain is normal, "_hold" hover, "_on" selected.
+constexpr SegmentFamily kFamilies[] = {
+    {"left.png", "left_hold.png", "left_on.png"},
+    {"middle.png", "middle_hold.png", "middle_on.png"},
+    {"right.png", "right_hold.png", "right_on.png"},
+    {"single.png", "single_hold.png", "single_on.png"},
+};
+
+// Handles of tracking regions; any value but 0 marks an installed region.
+int64_t nextTrackingHandle = 1;
+
+// Pictures are drawn to the button's size; their rounded ends keep their shape.
+constexpr int kStretchMargin = 10;
+
+} // namespace
+
+BlackScroller::BlackScroller(QWidget* parent) : QPushButton(parent), titleColor_(greyTitleColor()) {
+    setFlat(true);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QColor BlackScroller::greyTitleColor() {
+    return QColor::fromRgbF(113.0F / 255.0F, 120.0F / 255.0F, 128.0F / 255.0F, 1.0F);
+}
+
+QColor BlackScroller::selectedTitleColor() {
+    return QColor::fromRgbF(43.0F / 255.0F, 161.0F / 255.0F, 182.0F / 255.0F, 0.8F);
+}
+
+void BlackScroller::setDisplayImage(const QString& normalName, const QString& hoverName) {
+    slotNames_[NormalSlot] = normalName;
+    slotNames_[HoverSlot] = hoverName;
+    image[NormalSlot] = imageNamed(normalName);
+    image[HoverSlot] = imageNamed(hoverName);
+    if (_kind < Left || _kind > Single) {
+        return;
+    }
+    const SegmentFamily& family = kFamilies[_kind];
+    const QString selected = normalName == QLatin1String(family.normal)
+                                 ? QString::fromLatin1(family.selected)
+                                 : QString::fromLatin1(family.hover);
+    slotNames_[SelectedSlot] = selected;
+    image[SelectedSlot] = imageNamed(selected);
+    ifNeedChangeImage = true;
+}
+
+void BlackScroller::setMyTracking() {
+    // Qt delivers enter and leave events for the button's whole area; the handle only marks
+    // that the button reacts to them.
+    tag = nextTrackingHandle++;
+    ifNeedChangeImage = false;
+    _ifSelect = false;
+}
+
+void BlackScroller::setSelected() {
+    setMyButtonTitleColor(selectedTitleColor());
+    _ifSelect = true;
+}
+
+void BlackScroller::removeSelected() {
+    setMyButtonTitleColor(greyTitleColor());
+    _ifSelect = false;
+}
+
+void BlackScroller::setMyButtonTitleColor(const QColor& color) {
+    titleColor_ = color;
+    update();
+}
+
+void BlackScroller::setImageName(const QString& name) {
+    shownName_ = name;
+    shown_ = imageNamed(name);
+    update();
+}
+
+void BlackScroller::showSlot(Slot slot) {
+    shownName_ = slotNames_[slot];
+    shown_ = image[slot];
+}
+
+void BlackScroller::mouseEntered() {
+    setCursor(Qt::OpenHandCursor);
+    if (ifNeedChangeImage) {
+        showSlot(HoverSlot);
+    }
+    update();
+}
+
+void BlackScroller::mouseExited() {
+    setCursor(Qt::ArrowCursor);
+    if (ifNeedChangeImage) {
+        showSlot(_ifSelect ? SelectedSlot : NormalSlot);
+    }
+    update();
+}
+
+void BlackScroller::enterEvent(QEnterEvent* event) {
+    QPushButton::enterEvent(event);
+    if (tag != 0) {
+        mouseEntered();
+    }
+}
+
+void BlackScroller::leaveEvent(QEvent* event) {
+    QPushButton::leaveEvent(event);
+    if (tag != 0) {
+        mouseExited();
+    }
+}
+
+QSize BlackScroller::sizeHint() const {
+    if (!shown_.isNull()) {
+        return shown_.deviceIndependentSize().toSize();
+    }
+    return QPushButton::sizeHint();
+}
+
+void BlackScroller::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!isEnabled()) {
+        painter.setOpacity(0.4);
+    } else if (isDown()) {
+        painter.setOpacity(0.8);
+    }
+    if (!shown_.isNull()) {
+        if (shown_.deviceIndependentSize().toSize() == size()) {
+            painter.drawPixmap(rect(), shown_);
+        } else {
+            const QSize source = shown_.deviceIndependentSize().toSize();
+            const int side = qMin(kStretchMargin, source.width() / 2 - 1);
+            const int top = qMin(kStretchMargin, source.height() / 2 - 1);
+            qDrawBorderPixmap(&painter, rect(), QMargins(side, top, side, top), shown_);
+        }
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(titleColor_);
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+    }
+    if (hasFocus()) {
+        painter.setOpacity(1.0);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(selectedTitleColor(), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    }
+}

@@ -1,0 +1,10 @@
+// Pictures of the application, looked up by file name in its resources.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+// The picture `name` (for example "left.png") from the application's images, cached. On a
+// high-density screen the "@2x" version is used where there is one. A name the resources do
+// not hold gives a null pixmap.
+QPixmap imageNamed(const QString& name);

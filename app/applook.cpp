@@ -1,0 +1,34 @@
+#include "applook.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+
+void applyApplicationLook() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QColor window(28, 31, 36);
+    const QColor base(40, 44, 51);
+    const QColor text(214, 218, 223);
+    const QColor quiet(113, 120, 128);
+    const QColor accent(43, 161, 182);
+    QPalette palette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, QColor(168, 175, 184));
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, QColor(46, 51, 58));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(44, 49, 56));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::BrightText, Qt::white);
+    palette.setColor(QPalette::Highlight, accent.darker(130));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, quiet);
+    palette.setColor(QPalette::Link, accent);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, quiet.darker(120));
+    }
+    QApplication::setPalette(palette);
+}

@@ -1,0 +1,21 @@
+// Where the camera is: the program is started from "vantorelle.app" at the root of the
+// camera's volume, and the camera's settings file lies beside that bundle.
+#pragma once
+
+#include <string>
+
+// The path the program was started from (its executable, absolute). Set once by main.
+extern std::string open_path;
+// The full path of the camera's settings file. Built once at start-up from open_path.
+extern std::string configfile_path;
+
+inline constexpr char kBundleMarker[] = "/vantorelle.app";
+inline constexpr char kConfigFileName[] = "/ActionConfig";
+inline constexpr char kMediaFolderName[] = "/DCIM";
+
+// The folder holding the bundle: `startPath` cut at the first "/vantorelle.app"; a path
+// without the marker is returned whole.
+std::string volumeRootOf(const std::string& startPath);
+
+// The settings file that belongs to a program started from `startPath`.
+std::string configPathFor(const std::string& startPath);

@@ -1,0 +1,43 @@
+// What the program asks of the desktop: modal alerts, opening web pages and folders, and the
+// computer's clock. The controller reaches them only through this interface, so tests answer
+// alerts, watch what would be opened and set the time without a person or a browser.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+// A modal alert. Empty button texts show no button.
+struct AlertRequest {
+    QString messageText;
+    QString informativeText;
+    QString defaultButton;
+    QString alternateButton;
+    QString otherButton;
+};
+
+class DesktopServices {
+  public:
+    // runAlert's result when the user chose the default button.
+    static constexpr int kDefaultButton = 1;
+    static constexpr int kAlternateButton = 0;
+    static constexpr int kOtherButton = -1;
+
+    virtual ~DesktopServices() = default;
+    // Shows the alert and waits for the user's answer.
+    virtual int runAlert(QWidget* parent, const AlertRequest& alert) = 0;
+    // Hands a web address or a local folder to the desktop. No shell is involved.
+    virtual void openUrl(const QUrl& url) = 0;
+    // The computer's local date and time.
+    virtual QDateTime now() = 0;
+};
+
+// The real desktop: QMessageBox, QDesktopServices and the system clock.
+class SystemDesktopServices : public DesktopServices {
+  public:
+    int runAlert(QWidget* parent, const AlertRequest& alert) override;
+    void openUrl(const QUrl& url) override;
+    QDateTime now() override;
+};

@@ -1,0 +1,99 @@
+// General page: TV system, light frequency, automatic power-off and automatic rotation.
+#include "tavik_camappdelegate.h"
+
+#include "blackscroller.h"
+#include "pagebuttons.h"
+
+void Tavik_CamAppDelegate::setUpGeneralPage() {
+    setUpSegmentButton(ui.buttonPAL, BlackScroller::Left);
+    setUpSegmentButton(ui.buttonNTSC, BlackScroller::Right);
+    setUpSegmentButton(ui.button50HZ, BlackScroller::Left);
+    setUpSegmentButton(ui.button60HZ, BlackScroller::Right);
+    setUpSegmentButton(ui.buttonAuto, BlackScroller::Single);
+    setUpSegmentButton(ui.buttonAuto1, BlackScroller::Middle);
+    setUpSegmentButton(ui.buttonAuto3, BlackScroller::Right);
+    setUpSegmentButton(ui.buttonAutoOFF, BlackScroller::Left);
+    // The rotation switch keeps its pictures under the pointer; its repaint sets them.
+    ui.buttonAutoRotOff->setMyTracking();
+    ui.buttonAutoRotOn->setMyTracking();
+    ui.buttonAutoRotOn->setText(tr("ON"));
+}
+
+void Tavik_CamAppDelegate::changeSelectTVTypeButtonImage(tagSetting* setting) {
+    repaintGroup(tvTypeGroup_, *setting);
+}
+
+void Tavik_CamAppDelegate::changeSelectFreButtonImage(tagSetting* setting) {
+    repaintGroup(frequencyGroup_, *setting);
+}
+
+void Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage(tagSetting* setting) {
+    repaintGroup(autoPowerGroup_, *setting);
+}
+
+// The switch shows the chosen half lit and titled; any other value leaves it as it is.
+void Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage(tagSetting* setting) {
+    if (setting->autoRot == 1) {
+        ui.buttonAutoRotOff->setImageName(QStringLiteral("onoff_left_on.png"));
+        ui.buttonAutoRotOff->setText(tr("OFF"));
+        ui.buttonAutoRotOff->setSelected();
+        ui.buttonAutoRotOn->setImageName(QStringLiteral("onoff_right.png"));
+        ui.buttonAutoRotOn->removeSelected();
+    } else if (setting->autoRot == 2) {
+        ui.buttonAutoRotOff->setImageName(QStringLiteral("onoff_left.png"));
+        ui.buttonAutoRotOff->removeSelected();
+        ui.buttonAutoRotOn->setImageName(QStringLiteral("onoff_right_on.png"));
+        ui.buttonAutoRotOn->setText(tr("ON"));
+        ui.buttonAutoRotOn->setSelected();
+    }
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnPAL() {
+    chooseValue(&tagSetting::tvType, 1, &Tavik_CamAppDelegate::changeSelectTVTypeButtonImage,
+                kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnNTSC() {
+    chooseValue(&tagSetting::tvType, 2, &Tavik_CamAppDelegate::changeSelectTVTypeButtonImage,
+                kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtn50HZ() {
+    chooseValue(&tagSetting::tvFre, 1, &Tavik_CamAppDelegate::changeSelectFreButtonImage,
+                kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtn60HZ() {
+    chooseValue(&tagSetting::tvFre, 2, &Tavik_CamAppDelegate::changeSelectFreButtonImage,
+                kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnAuto() {
+    chooseValue(&tagSetting::tvFre, 3, &Tavik_CamAppDelegate::changeSelectFreButtonImage,
+                kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnAuto1() {
+    chooseValue(&tagSetting::autoOffTime, 1,
+                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage, kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnAuto3() {
+    chooseValue(&tagSetting::autoOffTime, 2,
+                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage, kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnAutoOFF() {
+    chooseValue(&tagSetting::autoOffTime, 3,
+                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage, kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationOFF() {
+    chooseValue(&tagSetting::autoRot, 1, &Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage,
+                kGeneralLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationON() {
+    chooseValue(&tagSetting::autoRot, 2, &Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage,
+                kGeneralLine);
+}

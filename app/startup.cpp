@@ -1,0 +1,151 @@
+// Start-up, the camera presence watch and the end of the program.
+#include "tavik_camappdelegate.h"
+
+#include "blackscroller.h"
+#include "camerapaths.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QEvent>
+
+namespace {
+
+// Used when the file opened at the camera check but could not be loaded right after.
+tagSetting startupDefaults() {
+    tagSetting s{};
+    s.photoResolution = 1;
+    s.photoMode = 1;
+    s.FHDResolution = 1;
+    s.HDResolution = 1;
+    s.tvType = 2;
+    s.tvFre = 2;
+    s.autoOffTime = 2;
+    s.dateStamp = 1;
+    s.year = 2013;
+    s.month = 1;
+    s.date = 1;
+    s.isInit = 1;
+    return s;
+}
+
+} // namespace
+
+Tavik_CamAppDelegate::Tavik_CamAppDelegate(DesktopServices* services, QObject* parent)
+    : QObject(parent), services_(services), window_(std::make_unique<QWidget>()) {
+    if (services_ == nullptr) {
+        ownServices_ = std::make_unique<SystemDesktopServices>();
+        services_ = ownServices_.get();
+    }
+    setConfigLogSink([](std::string_view line) {
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+            line.remove_suffix(1);
+        }
+        qInfo().noquote() << QString::fromLocal8Bit(line.data(),
+                                                    static_cast<qsizetype>(line.size()));
+    });
+    ui.setupUi(window_.get());
+    window_->installEventFilter(this);
+}
+
+Tavik_CamAppDelegate::~Tavik_CamAppDelegate() {
+    setConfigLogSink(nullptr);
+}
+
+bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
+    window_->setWindowTitle(QStringLiteral("vantorelle"));
+    qInfo("open_path=%s", open_path.c_str());
+    buildConfigPath();
+    if (!canOpenConfig(configfile_path)) {
+        runAlert({QString(), tr("Connection failed.  Please connect your camera."), tr("OK"),
+                  QString(), QString()});
+        window_->close();
+        return false;
+    }
+    setUpFrame();
+    limitDatePickers();
+    startTimers();
+    ui.timeLipse->addItems({tr(" 5 sec"), tr(" 10 sec"), tr(" 30 sec"), tr(" 60 sec")});
+    ui.timeLipse->setCurrentIndex(-1);
+    qInfo("CONFIG_FILE_PATH=%s", configfile_path.c_str());
+    loadSettings();
+    settingValue.isInit = 1;
+    initSelectButtonBK(&settingValue);
+    applyPhotoModeAtStartup();
+    window_->show();
+    return true;
+}
+
+void Tavik_CamAppDelegate::buildConfigPath() {
+    qInfo("configfile_path=%s", open_path.c_str());
+    configfile_path = configPathFor(open_path);
+}
+
+void Tavik_CamAppDelegate::loadSettings() {
+    if (readAllConfig(configLineArray, lineCount, configfile_path) == 0) {
+        getConfig(configLineArray, lineCount, settingValue);
+        configLoaded = true;
+    } else {
+        settingValue = startupDefaults();
+        configLoaded = false;
+    }
+}
+
+void Tavik_CamAppDelegate::startTimers() {
+    connect(&dateTimer, &QTimer::timeout, this, &Tavik_CamAppDelegate::onTimer);
+    dateTimer.start(1000);
+    connect(&detectUSBTimer, &QTimer::timeout, this, &Tavik_CamAppDelegate::onUSBTimer);
+    detectUSBTimer.start(100);
+}
+
+void Tavik_CamAppDelegate::onUSBTimer() {
+    if (!canOpenConfig(configfile_path)) {
+        window_->close();
+    }
+}
+
+bool Tavik_CamAppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    // The program ends with its window, in this order: the window closes, then the warning.
+    if (watched == window_.get() && event->type() == QEvent::Close && !ending_) {
+        QMetaObject::invokeMethod(this, &Tavik_CamAppDelegate::endProgram, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Tavik_CamAppDelegate::endProgram() {
+    if (ending_) {
+        return;
+    }
+    ending_ = true;
+    applicationWillTerminate();
+    emit programEnded();
+}
+
+void Tavik_CamAppDelegate::applicationWillTerminate() {
+    if (!clockSyncRunning()) {
+        return;
+    }
+    timer->stop();
+    // The running clock was last stored up to a minute ago: store it once more while the
+    // camera is still there, so the warning below tells the truth.
+    if (canOpenConfig(configfile_path)) {
+        storePickersAndSave();
+    }
+    runAlert({tr("please disconnect your camera from PC immediately to ensure the date&time is "
+                 "set correctly"),
+              QString(), tr("OK"), QString(), QString()});
+}
+
+int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds) {
+    if (!configLoaded) {
+        qInfo("The settings file was not loaded at start-up; it is left as it is");
+        return -1;
+    }
+    for (const int32_t kind : kinds) {
+        setConfigLine(configLineArray, lineCount, settingValue, kind);
+    }
+    return saveConfigLine(configLineArray, lineCount, configfile_path);
+}
+
+int Tavik_CamAppDelegate::runAlert(const AlertRequest& alert) {
+    return services_->runAlert(window_.get(), alert);
+}

@@ -1,0 +1,212 @@
+// The controller of the program: it owns the window, the camera's settings and every action.
+#pragma once
+
+#include "action_config.h"
+#include "desktopservices.h"
+#include "ui_vantorelle.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class BlackScroller;
+class QLabel;
+
+// Tavik_CamAppDelegate runs the program from start-up to its end. It finds the camera through
+// the start path, loads the camera's settings file, builds and paints the window, writes every
+// change back to the file at once, watches that the camera stays connected, and ends the
+// program when the window closes. Its implementation is split by concern: start-up and
+// shutdown, navigation, one file per page.
+class Tavik_CamAppDelegate : public QObject {
+    Q_OBJECT
+
+  public:
+    // `services` must outlive the controller; by default the real desktop is used.
+    explicit Tavik_CamAppDelegate(DesktopServices* services = nullptr, QObject* parent = nullptr);
+    ~Tavik_CamAppDelegate() override;
+
+    // Start-up, run once by main before the event loop. Returns false when the camera is
+    // missing: the user has been told and the program must end without an event loop.
+    bool applicationDidFinishLaunching();
+
+    // Ends the program: the warning when the clock synchronisation runs, then quit.
+    void applicationWillTerminate();
+
+    QWidget* window() const { return window_.get(); }
+    const Ui::VantorelleWindow& widgets() const { return ui; }
+    QWidget* currentPage() const { return curView; }
+    const tagSetting& settings() const { return settingValue; }
+    bool settingsLoaded() const { return configLoaded; }
+    bool clockSyncRunning() const { return timer != nullptr && timer->isActive(); }
+
+    // Paints every page from `setting`: the eight button groups and the four date pickers.
+    void initSelectButtonBK(tagSetting* setting);
+
+    // Button-group repaints, one for each group.
+    void changeSelectPRButtonImage(tagSetting* setting);
+    void changeSelectPMButtonImage(tagSetting* setting);
+    void changeSelectFHDButtonImage(tagSetting* setting);
+    void changeSelectHDButtonImage(tagSetting* setting);
+    void changeSelectTVTypeButtonImage(tagSetting* setting);
+    void changeSelectFreButtonImage(tagSetting* setting);
+    void changeSelectAutoPowerButtonImage(tagSetting* setting);
+    void changeSelectAutoRotationButtonImage(tagSetting* setting);
+
+  signals:
+    // The window has closed and the end-of-program steps are done: the program may quit.
+    void programEnded();
+
+  public slots:
+    // Presence watch: ends the program when the settings file can no longer be opened.
+    void onUSBTimer();
+    // Clock of the date and time page: one second further.
+    void onTimer();
+    // Clock synchronisation: stores the pickers' date and time.
+    void updateTime();
+
+    // Navigation.
+    void MouseClickOnBtnPhotoUI();
+    void MouseClickOnBtnVideoUI();
+    void MouseClickOnBtnGeneralUI();
+    void MouseClickOnBtnDateSet();
+    void MouseClickOnBtnBack();
+
+    // Photo page.
+    void MouseClickOnBtn16MP();
+    void MouseClickOnBtn5MP();
+    void MouseClickOnBtn3MP();
+    void MouseClickOnBtnVGA();
+    void MouseClickOnBtnSingle();
+    void MouseClickOnBtnBurst();
+    void MouseClickOnBtnTimeLapse();
+    void MouseClickOnComboxTimelapse();
+
+    // Video page.
+    void MouseClickOnBtn1080P();
+    void MouseClickOnBtn960P();
+    void MouseClickOnBtn720P60();
+    void MouseClickOnBtn720P30();
+
+    // General page.
+    void MouseClickOnBtnPAL();
+    void MouseClickOnBtnNTSC();
+    void MouseClickOnBtn50HZ();
+    void MouseClickOnBtn60HZ();
+    void MouseClickOnBtnAuto();
+    void MouseClickOnBtnAuto1();
+    void MouseClickOnBtnAuto3();
+    void MouseClickOnBtnAutoOFF();
+    void MouseClickOnBtnAutoRotationOFF();
+    void MouseClickOnBtnAutoRotationON();
+
+    // Reset all and SD-card format.
+    void MouseClickOnBtnReset();
+    void MouseClickOnBtnFormatOK();
+
+    // Date and time page.
+    void MouseClickOnCalender();
+    void MouseClickOnDate();
+    void MouseClickOnTime();
+    void MouseClickOnClock();
+    void MouseClickOnBtnSynWithPC();
+    void MouseClickOnBtnDateSetOK();
+
+    // Media folder and web links.
+    void MouseClickOnBtnBrowse();
+    void MouseClickOnIconTavikWeb();
+    void MouseClickOnIconTavikFacebook();
+    void MouseClickOnIconTavikTwitter();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // One button of a group: the button and its normal and selected pictures.
+    struct GroupButton {
+        BlackScroller* button;
+        const char* normalImage;
+        const char* selectedImage;
+    };
+    // How a group shows its selection on a click.
+    enum class GroupStyle {
+        Standard,       // the others lose their selection and show their normal picture
+        AllNormalFirst, // every button shows its normal picture, the selected one too
+    };
+    struct ButtonGroup {
+        int32_t tagSetting::*field;
+        GroupStyle style;
+        std::vector<GroupButton> buttons;
+    };
+    using Repaint = void (Tavik_CamAppDelegate::*)(tagSetting*);
+
+    // Start-up and shutdown.
+    void buildConfigPath();
+    void loadSettings();
+    void startTimers();
+    void endProgram();
+
+    // Window frame and navigation.
+    void setUpFrame();
+    void setUpLinkIcons();
+    void connectControls();
+    void switchToPage(QWidget* page);
+    void returnToGeneralPage();
+    void repaintMenu(QWidget* page);
+    void setDatePickers(const QDateTime& value);
+
+    // Pages.
+    void setUpPhotoPage();
+    void setUpVideoPage();
+    void setUpGeneralPage();
+    void setUpResetAndFormat();
+    void setUpDateTimePage();
+    void defineButtonGroups();
+    void applyPhotoModeAtStartup();
+    void attachIntervalBox(int qtY);
+    void detachIntervalBox();
+    void setThreeResolutionsEnabled(bool enabled);
+    void repaintGroup(const ButtonGroup& group, const tagSetting& setting);
+    // A click on a button of a group: stores `value`, repaints and saves the line `kind`.
+    void chooseValue(int32_t tagSetting::*field, int32_t value, Repaint repaint, int32_t kind);
+    void storePickersAndSave();
+    QDateTime pickerDateTime() const;
+    void limitDatePickers();
+
+    // Saving: re-encodes the lines of `kinds` and rewrites the file once.
+    int32_t saveLines(std::initializer_list<int32_t> kinds);
+
+    void openLink(const char* address);
+    int runAlert(const AlertRequest& alert);
+
+    std::unique_ptr<DesktopServices> ownServices_;
+    DesktopServices* services_;
+    std::unique_ptr<QWidget> window_;
+    Ui::VantorelleWindow ui{};
+
+    QWidget* superView = nullptr;
+    QWidget* curView = nullptr;
+    QLabel* logo = nullptr;
+
+    tagSetting settingValue{};
+    ConfigLineArray configLineArray;
+    int32_t lineCount = 0;
+    // False when the file could not be loaded at start-up: the lines are empty then, and a
+    // save would replace the camera's file with almost nothing, so none is made.
+    bool configLoaded = false;
+
+    ButtonGroup resolutionGroup_{};
+    ButtonGroup modeGroup_{};
+    ButtonGroup fhdGroup_{};
+    ButtonGroup hdGroup_{};
+    ButtonGroup tvTypeGroup_{};
+    ButtonGroup frequencyGroup_{};
+    ButtonGroup autoPowerGroup_{};
+
+    QTimer dateTimer;
+    QTimer detectUSBTimer;
+    std::unique_ptr<QTimer> timer; // clock synchronisation; exists once Sync was used
+    bool ending_ = false;
+};

@@ -1,0 +1,40 @@
+// Video page: the two independent resolution groups.
+#include "tavik_camappdelegate.h"
+
+#include "blackscroller.h"
+#include "pagebuttons.h"
+
+void Tavik_CamAppDelegate::setUpVideoPage() {
+    setUpSegmentButton(ui.button1080P, BlackScroller::Left);
+    setUpSegmentButton(ui.button960P, BlackScroller::Right);
+    setUpSegmentButton(ui.button720P60, BlackScroller::Left);
+    setUpSegmentButton(ui.button720P30, BlackScroller::Right);
+}
+
+void Tavik_CamAppDelegate::changeSelectFHDButtonImage(tagSetting* setting) {
+    repaintGroup(fhdGroup_, *setting);
+}
+
+void Tavik_CamAppDelegate::changeSelectHDButtonImage(tagSetting* setting) {
+    repaintGroup(hdGroup_, *setting);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtn1080P() {
+    chooseValue(&tagSetting::FHDResolution, 1, &Tavik_CamAppDelegate::changeSelectFHDButtonImage,
+                kVideoLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtn960P() {
+    chooseValue(&tagSetting::FHDResolution, 2, &Tavik_CamAppDelegate::changeSelectFHDButtonImage,
+                kVideoLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtn720P60() {
+    chooseValue(&tagSetting::HDResolution, 1, &Tavik_CamAppDelegate::changeSelectHDButtonImage,
+                kVideoLine);
+}
+
+void Tavik_CamAppDelegate::MouseClickOnBtn720P30() {
+    chooseValue(&tagSetting::HDResolution, 2, &Tavik_CamAppDelegate::changeSelectHDButtonImage,
+                kVideoLine);
+}
