@@ -124,9 +124,9 @@ void ClockFace::paintFace(QPainter& painter) const {
     for (int hour = 0; hour < 12; ++hour) {
         const bool major = hour % 3 == 0;
         const qreal inner = std::round(major ? radius * 0.73 : radius * 0.80);
-        const qreal width =
+        const qreal tickWidth =
             major ? 2.0 * std::max(1.0, std::round(radius * 0.018)) : std::max(1.2, radius * 0.02);
-        painter.setPen(QPen(major ? kMajorTick : kTick, width, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(major ? kMajorTick : kTick, tickWidth, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(polar(hour * 30.0, inner), polar(hour * 30.0, outer));
     }
 

@@ -1,0 +1,205 @@
+// The date and time page, the end-of-program warning, the media folder and the web links.
+#include "app_test_support.h"
+
+#include "blackscroller.h"
+#include "camerapaths.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QByteArray generalLineOf(const QByteArray& file) {
+    for (const QByteArray& line : file.split('\n')) {
+        if (line.startsWith("[1,3,")) {
+            return line;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class DateTimeLinksTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void clockRunsOnAndPassesMidnightAsADate();
+    void pickersMirrorEachOther();
+    void okStoresThePickersAndBackDoesNot();
+    void syncStoresAtOnceAndEveryMinute();
+    void endingWhileSyncRunsStoresTheClockAndWarnsOnce();
+    void browseOpensTheMediaFolderOfAnyVolumeName_data();
+    void browseOpensTheMediaFolderOfAnyVolumeName();
+    void linkIconsOpenTheMakersPages();
+};
+
+void DateTimeLinksTest::clockRunsOnAndPassesMidnightAsADate() {
+    const CameraVolume volume("[1,3,1,1,1,1,31,12,67,23,59,58,1,]\n");
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto& ui = program->widgets();
+    program->onTimer();
+    QCOMPARE(ui.timePicker->time(), QTime(23, 59, 59));
+    QCOMPARE(ui.clock->time(), QTime(23, 59, 59));
+    QCOMPARE(ui.date->date(), QDate(2037, 12, 31));
+    // The last day the pickers allow: past midnight the date stays at the limit.
+    program->onTimer();
+    QCOMPARE(ui.timePicker->time(), QTime(0, 0, 0));
+    QCOMPARE(ui.date->date(), QDate(2037, 12, 31));
+
+    const CameraVolume earlier("[1,3,1,1,1,1,28,2,54,23,59,59,1,]\n");
+    const auto second = startProgram(earlier.startPath(), desktop);
+    second->onTimer();
+    QCOMPARE(second->widgets().date->date(), QDate(2024, 2, 29));
+    QCOMPARE(second->widgets().calender->selectedDate(), QDate(2024, 2, 29));
+    QCOMPARE(second->widgets().clock->time(), QTime(0, 0, 0));
+}
+
+void DateTimeLinksTest::pickersMirrorEachOther() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto& ui = program->widgets();
+    clickButton(ui.buttonAutoDateSet);
+    ui.calender->setSelectedDate(QDate(2030, 5, 6));
+    QCOMPARE(ui.date->date(), QDate(2030, 5, 6));
+    ui.date->setDate(QDate(2031, 7, 8));
+    QCOMPARE(ui.calender->selectedDate(), QDate(2031, 7, 8));
+    ui.timePicker->setTime(QTime(9, 10, 11));
+    QCOMPARE(ui.clock->time(), QTime(9, 10, 11));
+    ui.clock->setFocus();
+    QTest::keyClick(ui.clock, Qt::Key_PageUp);
+    QCOMPARE(ui.timePicker->time(), QTime(10, 10, 11));
+    // The limits of the date pickers.
+    ui.date->setDate(QDate(2012, 6, 1));
+    QCOMPARE(ui.date->date(), QDate(2013, 1, 1));
+    QCOMPARE(volume.config(), kFullConfig);
+}
+
+void DateTimeLinksTest::okStoresThePickersAndBackDoesNot() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto& ui = program->widgets();
+    clickButton(ui.buttonAutoDateSet);
+    QVERIFY(!ui.setBarView->isVisible());
+    ui.date->setDate(QDate(2025, 1, 2));
+    ui.timePicker->setTime(QTime(3, 4, 5));
+    clickButton(ui.buttonAutoBack);
+    QCOMPARE(volume.config(), kFullConfig);
+
+    clickButton(ui.buttonAutoDateSet);
+    QCOMPARE(ui.date->date(), QDate(2025, 1, 2));
+    hover(ui.buttonAutoDateOK);
+    QTest::mouseClick(ui.buttonAutoDateOK, Qt::LeftButton);
+    QCOMPARE(program->currentPage(), ui.generalView);
+    QVERIFY(ui.setBarView->isVisible());
+    QCOMPARE(ui.buttonAutoDateSet->imageName(), QStringLiteral("single.png"));
+    QCOMPARE(ui.buttonAutoDateOK->imageName(), QStringLiteral("single.png"));
+    QCOMPARE(generalLineOf(volume.config()), QByteArray("[1,3,1,1,1,1,2,1,55,3,4,5,1,]"));
+
+    // A general-page click writes the stored time, not the clock that ran on since.
+    program->onTimer();
+    program->onTimer();
+    clickButton(ui.buttonNTSC);
+    QCOMPARE(generalLineOf(volume.config()), QByteArray("[1,3,2,1,1,1,2,1,55,3,4,5,1,]"));
+}
+
+void DateTimeLinksTest::syncStoresAtOnceAndEveryMinute() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    desktop.clock = QDateTime(QDate(2026, 12, 6), QTime(23, 59, 0));
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto& ui = program->widgets();
+    clickButton(ui.buttonAutoDateSet);
+    clickButton(ui.buttonSYNWithPC);
+    QVERIFY(program->clockSyncRunning());
+    QCOMPARE(ui.calender->selectedDate(), QDate(2026, 12, 6));
+    QCOMPARE(ui.clock->time(), QTime(23, 59, 0));
+    QCOMPARE(generalLineOf(volume.config()), QByteArray("[1,3,1,1,1,1,6,12,56,23,59,0,1,]"));
+
+    for (int i = 0; i < 60; ++i) {
+        program->onTimer();
+    }
+    program->updateTime();
+    QCOMPARE(generalLineOf(volume.config()), QByteArray("[1,3,1,1,1,1,7,12,56,0,0,0,1,]"));
+    QCOMPARE(program->currentPage(), ui.dateSetView);
+}
+
+void DateTimeLinksTest::endingWhileSyncRunsStoresTheClockAndWarnsOnce() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto& ui = program->widgets();
+    clickButton(ui.buttonAutoDateSet);
+    clickButton(ui.buttonSYNWithPC);
+    desktop.clock = desktop.clock.addSecs(3600);
+    clickButton(ui.buttonSYNWithPC);
+    for (int i = 0; i < 7; ++i) {
+        program->onTimer();
+    }
+    QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    program->window()->close();
+    QTRY_COMPARE(ended.count(), 1);
+    QVERIFY(!program->clockSyncRunning());
+    QCOMPARE(desktop.alerts.size(), 1);
+    QCOMPARE(desktop.alerts[0].messageText,
+             QStringLiteral("please disconnect your camera from PC immediately to ensure the "
+                            "date&time is set correctly"));
+    QCOMPARE(desktop.alerts[0].defaultButton, QStringLiteral("OK"));
+    QCOMPARE(generalLineOf(volume.config()), QByteArray("[1,3,1,1,1,1,9,3,54,15,5,37,1,]"));
+}
+
+void DateTimeLinksTest::browseOpensTheMediaFolderOfAnyVolumeName_data() {
+    QTest::addColumn<QString>("volumeName");
+    QTest::newRow("plain") << "CAMERA";
+    QTest::newRow("spaces") << "MY  CAM ERA";
+    QTest::newRow("quotes") << "it's \"mine\"";
+    QTest::newRow("command substitution") << "$(touch pwned)";
+    QTest::newRow("backticks") << "`touch pwned`";
+    QTest::newRow("separators") << "a;b&c|d";
+    QTest::newRow("newline") << "two\nlines";
+    QTest::newRow("non-ASCII") << QStringLiteral("Kamera \u00e9t\u00e9 \u6444\u50cf");
+    QTest::newRow("percent and hash") << "100% #1?";
+}
+
+void DateTimeLinksTest::browseOpensTheMediaFolderOfAnyVolumeName() {
+    QFETCH(QString, volumeName);
+    const CameraVolume volume(kFullConfig, volumeName);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    clickButton(program->widgets().buttonBrowse);
+    clickButton(program->widgets().buttonBrowse);
+    QCOMPARE(desktop.opened.size(), 2);
+    const QUrl& url = desktop.opened[0];
+    QVERIFY(url.isLocalFile());
+    QCOMPARE(url.toLocalFile(), volume.root() + QStringLiteral("/DCIM"));
+    QVERIFY(QFileInfo(url.toLocalFile()).isDir());
+    QCOMPARE(desktop.opened[1], url);
+    QVERIFY(!QFile::exists(QStringLiteral("pwned")));
+}
+
+void DateTimeLinksTest::linkIconsOpenTheMakersPages() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto& ui = program->widgets();
+    for (BlackScroller* icon : {ui.buttonTavikWeb, ui.buttonTavikFacebook, ui.buttonTavikTwitter}) {
+        hover(icon);
+        QVERIFY(icon->imageName().endsWith(QLatin1String("b.bmp")));
+        QTest::mouseClick(icon, Qt::LeftButton);
+        leave(icon);
+        QVERIFY(icon->imageName().endsWith(QLatin1String("a.bmp")));
+    }
+    QCOMPARE(desktop.opened.size(), 3);
+    for (const QUrl& url : desktop.opened) {
+        QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https"),
+                 qPrintable(url.toString()));
+    }
+    QCOMPARE(volume.config(), kFullConfig);
+}
+
+QTEST_MAIN(DateTimeLinksTest)
+#include "datetime_links_test.moc"
