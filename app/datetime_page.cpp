@@ -15,6 +15,11 @@ QDateTime limit(const char* text) {
 } // namespace
 
 void Tavik_CamAppDelegate::setUpDateTimePage() {
+    // The page covers the header's lower part: it sits on a panel of its own.
+    ui.dateSetView->setAttribute(Qt::WA_StyledBackground);
+    ui.dateSetView->setStyleSheet(QStringLiteral(
+        "#dateSetView { background-color: rgb(32, 36, 42); border: 1px solid rgb(56, 62, 70);"
+        " border-radius: 10px; }"));
     setUpSingleButton(ui.buttonAutoDateSet, "single.png", "single_hold.png");
     setUpSingleButton(ui.buttonAutoBack, "single.png", "single_hold.png");
     setUpSingleButton(ui.buttonSYNWithPC, "single.png", "single_hold.png");

@@ -9,7 +9,27 @@ bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORELLE_APP=ON >/dev/null
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
 
-if [ ! -d build/app ]; then
-  echo "The settings-file library is built and tested; the window is not there yet."
+volume="$PWD/sample-volume"
+rm -rf "$volume"
+mkdir -p "$volume"
+cat >"$volume/ActionConfig" <<'CONFIG'
+[1,1,2,1,2,0,0,0,0,0,0,0,0]
+[1,2,1,1,0,0,0,0,0,0,0,0,0,]
+[1,3,2,2,1,1,6,12,56,9,30,0,2,]
+[1,4,0,0,0,0,0,0,0,0,0,0,0,]
+[2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]
+CONFIG
+build/tools/picturegen/picturegen --dcim "$volume/DCIM"
+cmake --install build --prefix "$volume" >/dev/null
+
+if [ "$(uname)" = Darwin ]; then
+  program="$volume/vantorelle.app/Contents/MacOS/vantorelle"
+else
+  program="$volume/vantorelle.app/vantorelle"
+fi
+echo "Sample camera volume: $volume"
+if [ "$(uname)" != Darwin ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display here; start it from a desktop session with: $program"
   exit 0
 fi
+exec "$program"
