@@ -65,17 +65,42 @@ void BlackScroller::setMyTracking() {
     // that the button reacts to them.
     tag = nextTrackingHandle++;
     ifNeedChangeImage = false;
-    _ifSelect = false;
+    setIfSelect(false);
 }
 
 void BlackScroller::setSelected() {
     setMyButtonTitleColor(selectedTitleColor());
-    _ifSelect = true;
+    setIfSelect(true);
 }
 
 void BlackScroller::removeSelected() {
     setMyButtonTitleColor(greyTitleColor());
-    _ifSelect = false;
+    setIfSelect(false);
+}
+
+void BlackScroller::setIfSelect(bool selected) {
+    _ifSelect = selected;
+    updateAccessibleName();
+}
+
+void BlackScroller::setAccessibleCaption(const QString& caption) {
+    accessibleCaption_ = caption;
+    updateAccessibleName();
+}
+
+void BlackScroller::updateAccessibleName() {
+    if (accessibleCaption_.isEmpty()) {
+        return;
+    }
+    const QString name = accessibleCaption_ + QLatin1Char(' ') + text();
+    setAccessibleName(_ifSelect ? tr("%1, selected").arg(name) : name);
+}
+
+void BlackScroller::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        updateAccessibleName();
+    }
 }
 
 void BlackScroller::setMyButtonTitleColor(const QColor& color) {
@@ -95,6 +120,7 @@ void BlackScroller::showSlot(Slot slot) {
 }
 
 void BlackScroller::mouseEntered() {
+    hovered_ = true;
     setCursor(Qt::OpenHandCursor);
     if (ifNeedChangeImage) {
         showSlot(HoverSlot);
@@ -103,6 +129,7 @@ void BlackScroller::mouseEntered() {
 }
 
 void BlackScroller::mouseExited() {
+    hovered_ = false;
     setCursor(Qt::ArrowCursor);
     if (ifNeedChangeImage) {
         showSlot(_ifSelect ? SelectedSlot : NormalSlot);

@@ -52,7 +52,14 @@ class BlackScroller : public QPushButton {
     int32_t kind() const { return _kind; }
     bool ifSelect() const { return _ifSelect; }
     // Sets the selection flag alone; the title colour does not change.
-    void setIfSelect(bool selected) { _ifSelect = selected; }
+    void setIfSelect(bool selected);
+
+    // What the button sets, for assistive technology: with a caption such as "Photo
+    // resolution" the accessible name becomes "Photo resolution 16MP, selected" (the state
+    // follows the selection flag). Without one the title is the name.
+    void setAccessibleCaption(const QString& caption);
+    // True while the pointer is over the button (between its enter and leave).
+    bool isHovered() const { return hovered_; }
 
     // The shown picture, by file name; setting it shows that picture at once.
     QString imageName() const { return shownName_; }
@@ -66,6 +73,7 @@ class BlackScroller : public QPushButton {
     QSize sizeHint() const override;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +82,7 @@ class BlackScroller : public QPushButton {
     void mouseEntered();
     void mouseExited();
     void showSlot(Slot slot);
+    void updateAccessibleName();
 
     int64_t tag = 0; // handle of the tracking region; 0 while there is none
     std::array<QPixmap, 3> image;
@@ -85,4 +94,6 @@ class BlackScroller : public QPushButton {
     QString shownName_;
     QPixmap shown_;
     QColor titleColor_;
+    QString accessibleCaption_;
+    bool hovered_ = false;
 };

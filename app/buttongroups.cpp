@@ -39,12 +39,35 @@ void Tavik_CamAppDelegate::defineButtonGroups() {
                        {{ui.buttonAuto1, "middle.png", "middle_on.png"},
                         {ui.buttonAuto3, "right.png", "right_on.png"},
                         {ui.buttonAutoOFF, "left.png", "left_on.png"}}};
+
+    // What each group sets, for assistive technology: "TV system NTSC, selected".
+    const struct {
+        const ButtonGroup* group;
+        QString caption;
+    } captions[] = {
+        {&resolutionGroup_, tr("Photo resolution")},
+        {&modeGroup_, tr("Capture mode")},
+        {&fhdGroup_, tr("Full HD video")},
+        {&hdGroup_, tr("HD video")},
+        {&tvTypeGroup_, tr("TV system")},
+        {&frequencyGroup_, tr("Light frequency")},
+        {&autoPowerGroup_, tr("Auto power-off")},
+    };
+    for (const auto& entry : captions) {
+        for (const GroupButton& member : entry.group->buttons) {
+            member.button->setAccessibleCaption(entry.caption);
+        }
+    }
+    ui.buttonAutoRotOff->setAccessibleCaption(tr("Auto rotation"));
+    ui.buttonAutoRotOn->setAccessibleCaption(tr("Auto rotation"));
+    ui.timeLipse->setAccessibleName(tr("Time-lapse interval"));
 }
 
 // Marks the button whose place in the group is the stored value. The others lose their
-// selection and show their normal picture. The selected button's picture is left to the
-// pointer (it shows the selected picture once the pointer leaves it), except on the initial
-// paint, which shows it at once. A value that is no place in the group selects no button.
+// selection and show their normal picture. While the pointer is on the selected button its
+// picture is left to the pointer (it shows the selected picture once the pointer leaves);
+// on the initial paint, or when the choice came from the keyboard, it shows it at once.
+// A value that is no place in the group selects no button.
 void Tavik_CamAppDelegate::repaintGroup(const ButtonGroup& group, const tagSetting& setting) {
     const int32_t value = setting.*group.field;
     const auto count = static_cast<int32_t>(group.buttons.size());
@@ -67,6 +90,8 @@ void Tavik_CamAppDelegate::repaintGroup(const ButtonGroup& group, const tagSetti
     if (setting.isInit == 1) {
         chosen.button->setImageName(QString::fromLatin1(chosen.selectedImage));
         chosen.button->setMyButtonTitleColor(BlackScroller::selectedTitleColor());
+    } else if (!chosen.button->isHovered()) {
+        chosen.button->setImageName(QString::fromLatin1(chosen.selectedImage));
     }
 }
 

@@ -97,6 +97,9 @@ void Tavik_CamAppDelegate::setUpLinkIcons() {
         {ui.buttonTavikFacebook, ui.tfxTavikFacebook, QRect(1, 33, 100, 15)},
         {ui.buttonTavikTwitter, ui.tfxTavikTwitter, QRect(8, 33, 100, 15)},
     };
+    QPalette quiet = ui.cameraDetails->palette();
+    quiet.setColor(QPalette::WindowText, BlackScroller::greyTitleColor());
+    ui.cameraDetails->setPalette(quiet);
     for (const auto& link : links) {
         link.icon->setMyTracking();
         link.label->setGeometry(link.labelFrame);

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStorageInfo>
 
 namespace {
 
@@ -68,6 +71,7 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     ui.timeLipse->setCurrentIndex(-1);
     qInfo("CONFIG_FILE_PATH=%s", configfile_path.c_str());
     loadSettings();
+    showCameraDetails();
     settingValue.isInit = 1;
     initSelectButtonBK(&settingValue);
     applyPhotoModeAtStartup();
@@ -95,6 +99,11 @@ void Tavik_CamAppDelegate::startTimers() {
     dateTimer.start(1000);
     connect(&detectUSBTimer, &QTimer::timeout, this, &Tavik_CamAppDelegate::onUSBTimer);
     detectUSBTimer.start(100);
+    // The folder holding the file tells at once when the file goes or the volume is
+    // unmounted; the timer above stays as the safety net for file systems without such news.
+    volumeWatcher.addPath(QFileInfo(QFile::decodeName(configfile_path.c_str())).absolutePath());
+    connect(&volumeWatcher, &QFileSystemWatcher::directoryChanged, this,
+            &Tavik_CamAppDelegate::onUSBTimer);
 }
 
 void Tavik_CamAppDelegate::onUSBTimer() {
@@ -140,10 +149,36 @@ int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds) {
         qInfo("The settings file was not loaded at start-up; it is left as it is");
         return -1;
     }
+    // A camera that has just gone away gets no new file in its place; the presence watch
+    // ends the program.
+    if (!canOpenConfig(configfile_path)) {
+        return -1;
+    }
     for (const int32_t kind : kinds) {
         setConfigLine(configLineArray, lineCount, settingValue, kind);
     }
-    return saveConfigLine(configLineArray, lineCount, configfile_path);
+    const int32_t result = saveConfigLine(configLineArray, lineCount, configfile_path);
+    if (result == 0) {
+        showCameraDetails();
+    }
+    return result;
+}
+
+// The firmware version the file holds and the card's free space, each left out when unknown.
+void Tavik_CamAppDelegate::showCameraDetails() {
+    QStringList lines;
+    if (settingValue.version[0] != '\0') {
+        lines << tr("Firmware %1")
+                     .arg(QString::fromLatin1(
+                         settingValue.version,
+                         qsizetype(qstrnlen(settingValue.version, sizeof settingValue.version))));
+    }
+    const QStorageInfo card(QFileInfo(QFile::decodeName(configfile_path.c_str())).absolutePath());
+    if (card.isValid() && card.isReady() && card.bytesAvailable() >= 0) {
+        lines << tr("%1 free on the card").arg(QLocale().formattedDataSize(card.bytesAvailable()));
+    }
+    ui.cameraDetails->setText(lines.join(QLatin1Char('\n')));
+    ui.cameraDetails->setVisible(!lines.isEmpty());
 }
 
 int Tavik_CamAppDelegate::runAlert(const AlertRequest& alert) {

@@ -5,6 +5,7 @@
 #include "desktopservices.h"
 #include "ui_vantorelle.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -146,6 +147,7 @@ class Tavik_CamAppDelegate : public QObject {
     void buildConfigPath();
     void loadSettings();
     void startTimers();
+    void showCameraDetails();
     void endProgram();
 
     // Window frame and navigation.
@@ -207,6 +209,7 @@ class Tavik_CamAppDelegate : public QObject {
 
     QTimer dateTimer;
     QTimer detectUSBTimer;
+    QFileSystemWatcher volumeWatcher;
     std::unique_ptr<QTimer> timer; // clock synchronisation; exists once Sync was used
     bool ending_ = false;
 };

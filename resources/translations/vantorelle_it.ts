@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BlackScroller</name>
+    <message>
+        <source>%1, selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>
@@ -84,6 +91,50 @@
     </message>
     <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full HD video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HD video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto power-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto rotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-lapse interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 free on the card</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
