@@ -1,8 +1,11 @@
 #include "applook.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLocale>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QTranslator>
 
 void applyApplicationLook() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -31,4 +34,18 @@ void applyApplicationLook() {
         palette.setColor(QPalette::Disabled, role, quiet.darker(120));
     }
     QApplication::setPalette(palette);
+
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/vantorelle_%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+void installTranslations() {
+    static QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("vantorelle"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(&translator);
+    }
 }

@@ -4,3 +4,7 @@
 #pragma once
 
 void applyApplicationLook();
+
+// Installs the program's translation for the system's language, when there is one; English,
+// the source language, needs none.
+void installTranslations();

@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     // The program ends after the end-of-program steps that follow the window's closing.
     QApplication::setQuitOnLastWindowClosed(false);
     applyApplicationLook();
+    installTranslations();
 
     const QString started = argc > 0 ? QFile::decodeName(argv[0]) : QString();
     const QString executable =

@@ -1,26 +1,14 @@
 #!/usr/bin/env bash
-# Sets everything up and starts vantorelle from a sample camera volume:
-# installs the build dependencies, builds, makes ./sample-volume (an ActionConfig with a line of
-# every kind and a DCIM folder with a few pictures), installs the program onto it and starts it
-# from there, as a camera owner would start it from the camera's card.
+# Sets everything up and starts vantorelle from a sample camera volume: installs the build
+# dependencies, builds, makes ./sample-volume (an ActionConfig with a line of every kind and a
+# DCIM folder with a few pictures), installs the program onto it and starts it from there, as
+# a camera owner would start it from the camera's card.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORELLE_APP=ON >/dev/null
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
-
-volume="$PWD/sample-volume"
-rm -rf "$volume"
-mkdir -p "$volume"
-cat >"$volume/ActionConfig" <<'CONFIG'
-[1,1,2,1,2,0,0,0,0,0,0,0,0]
-[1,2,1,1,0,0,0,0,0,0,0,0,0,]
-[1,3,2,2,1,1,6,12,56,9,30,0,2,]
-[1,4,0,0,0,0,0,0,0,0,0,0,0,]
-[2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]
-CONFIG
-build/tools/picturegen/picturegen --dcim "$volume/DCIM"
-cmake --install build --prefix "$volume" >/dev/null
+volume=$(bash scripts/make-sample-volume.sh sample-volume)
 
 if [ "$(uname)" = Darwin ]; then
   program="$volume/vantorelle.app/Contents/MacOS/vantorelle"

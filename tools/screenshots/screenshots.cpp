@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     applyApplicationLook();
+    installTranslations();
     open_path = QFile::encodeName(QDir(QFile::decodeName(argv[1])).absolutePath() +
                                   QStringLiteral("/vantorelle.app/vantorelle"))
                     .toStdString();
