@@ -179,7 +179,8 @@ void BlackScroller::paintEvent(QPaintEvent*) {
     if (!text().isEmpty()) {
         painter.setPen(titleColor_);
         painter.setFont(font());
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+        painter.drawText(rect().adjusted(titleLeftInset_, 0, 0, 0),
+                         Qt::AlignCenter | Qt::TextSingleLine, text());
     }
     if (hasFocus()) {
         painter.setOpacity(1.0);

@@ -67,6 +67,8 @@ class BlackScroller : public QPushButton {
     // The file name held in a picture slot (empty for an empty slot).
     QString slotImageName(Slot slot) const { return slotNames_[slot]; }
     QColor titleColor() const { return titleColor_; }
+    // Room kept free of the title at the button's left end, for a mark in the picture.
+    void setTitleLeftInset(int inset) { titleLeftInset_ = inset; }
     bool hasTracking() const { return tag != 0; }
     bool swapsImages() const { return ifNeedChangeImage; }
 
@@ -95,5 +97,6 @@ class BlackScroller : public QPushButton {
     QPixmap shown_;
     QColor titleColor_;
     QString accessibleCaption_;
+    int titleLeftInset_ = 0;
     bool hovered_ = false;
 };

@@ -4,6 +4,8 @@
 #include "blackscroller.h"
 #include "pagebuttons.h"
 
+#include <QTextCharFormat>
+
 namespace {
 
 constexpr int kSyncIntervalMs = 60 * 1000;
@@ -20,6 +22,12 @@ void Tavik_CamAppDelegate::setUpDateTimePage() {
     ui.dateSetView->setStyleSheet(QStringLiteral(
         "#dateSetView { background-color: rgb(32, 36, 42); border: 1px solid rgb(56, 62, 70);"
         " border-radius: 10px; }"));
+    // Day names of one letter fit every language; weekends in a muted tone, not alarm red.
+    ui.calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    QTextCharFormat weekend = ui.calender->weekdayTextFormat(Qt::Saturday);
+    weekend.setForeground(QColor(214, 138, 128));
+    ui.calender->setWeekdayTextFormat(Qt::Saturday, weekend);
+    ui.calender->setWeekdayTextFormat(Qt::Sunday, weekend);
     setUpSingleButton(ui.buttonAutoDateSet, "single.png", "single_hold.png");
     setUpSingleButton(ui.buttonAutoBack, "single.png", "single_hold.png");
     setUpSingleButton(ui.buttonSYNWithPC, "single.png", "single_hold.png");

@@ -5,328 +5,328 @@
     <name>BlackScroller</name>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ausgewählt</translation>
     </message>
 </context>
 <context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
 </context>
 <context>
     <name>Tavik_CamAppDelegate</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>Open the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des Herstellers öffnen</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Facebook page</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook-Seite des Herstellers öffnen</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Twitter page</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter-Seite des Herstellers öffnen</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles zurücksetzen</translation>
     </message>
     <message>
         <source>All camera settings will be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kameraeinstellungen werden zurückgesetzt.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatieren</translation>
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die SD-Karte formatieren?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen. Bitte schließen Sie die Kamera an.</translation>
     </message>
     <message>
         <source> 5 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 s</translation>
     </message>
     <message>
         <source> 10 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 10 s</translation>
     </message>
     <message>
         <source> 30 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 30 s</translation>
     </message>
     <message>
         <source> 60 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 60 s</translation>
     </message>
     <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte trennen Sie die Kamera jetzt sofort vom Computer, damit Datum und Uhrzeit korrekt übernommen werden.</translation>
     </message>
     <message>
         <source>Photo resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotoauflösung</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmemodus</translation>
     </message>
     <message>
         <source>Full HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>Full-HD-Video</translation>
     </message>
     <message>
         <source>HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD-Video</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Norm</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzfrequenz</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Abschaltung</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Drehung</translation>
     </message>
     <message>
         <source>Time-lapse interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraffer-Intervall</translation>
     </message>
     <message>
         <source>Firmware %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1</translation>
     </message>
     <message>
         <source>%1 free on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte: %1 frei</translation>
     </message>
 </context>
 <context>
     <name>VantorelleWindow</name>
     <message>
         <source>vantorelle</source>
-        <translation type="unfinished"></translation>
+        <translation>vantorelle</translation>
     </message>
     <message>
         <source>Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>TV-Norm</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzfrequenz</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Abschaltung</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Min.</translation>
     </message>
     <message>
         <source>3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Min.</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Drehung</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
     <message>
         <source>Camera clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamerauhr</translation>
     </message>
     <message>
         <source>Date and time…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit…</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücksetzen</translation>
     </message>
     <message>
         <source>Format SD</source>
-        <translation type="unfinished"></translation>
+        <translation>SD formatieren</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <source>16MP</source>
-        <translation type="unfinished"></translation>
+        <translation>16MP</translation>
     </message>
     <message>
         <source>5MP</source>
-        <translation type="unfinished"></translation>
+        <translation>5MP</translation>
     </message>
     <message>
         <source>3MP</source>
-        <translation type="unfinished"></translation>
+        <translation>3MP</translation>
     </message>
     <message>
         <source>VGA</source>
-        <translation type="unfinished"></translation>
+        <translation>VGA</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmemodus</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelbild</translation>
     </message>
     <message>
         <source>Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienbild</translation>
     </message>
     <message>
         <source>Time-lapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraffer</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Full HD</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>960p</source>
-        <translation type="unfinished"></translation>
+        <translation>960p</translation>
     </message>
     <message>
         <source>HD</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>720p 60</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 60</translation>
     </message>
     <message>
         <source>720p 30</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 30</translation>
     </message>
     <message>
         <source>Camera date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit der Kamera</translation>
     </message>
     <message>
         <source>Sync with computer</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-Zeit übernehmen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -5,328 +5,328 @@
     <name>BlackScroller</name>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, seleccionado</translation>
     </message>
 </context>
 <context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>a. m.</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>p. m.</translation>
     </message>
 </context>
 <context>
     <name>Tavik_CamAppDelegate</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>SÍ</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>Open the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el sitio web del fabricante</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Facebook page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página de Facebook del fabricante</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Twitter page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página de Twitter del fabricante</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer todo</translation>
     </message>
     <message>
         <source>All camera settings will be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Se restablecerán todos los ajustes de la cámara.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatear</translation>
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea formatear la tarjeta SD?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de conexión. Conecte la cámara.</translation>
     </message>
     <message>
         <source> 5 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 s</translation>
     </message>
     <message>
         <source> 10 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 10 s</translation>
     </message>
     <message>
         <source> 30 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 30 s</translation>
     </message>
     <message>
         <source> 60 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 60 s</translation>
     </message>
     <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte la cámara del ordenador inmediatamente para que la fecha y la hora se guarden correctamente.</translation>
     </message>
     <message>
         <source>Photo resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución de foto</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de disparo</translation>
     </message>
     <message>
         <source>Full HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo Full HD</translation>
     </message>
     <message>
         <source>HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo HD</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de TV</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de red</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado automático</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación automática</translation>
     </message>
     <message>
         <source>Time-lapse interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo del time-lapse</translation>
     </message>
     <message>
         <source>Firmware %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1</translation>
     </message>
     <message>
         <source>%1 free on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta: %1 libres</translation>
     </message>
 </context>
 <context>
     <name>VantorelleWindow</name>
     <message>
         <source>vantorelle</source>
-        <translation type="unfinished"></translation>
+        <translation>vantorelle</translation>
     </message>
     <message>
         <source>Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de TV</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de red</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado auto.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min</translation>
     </message>
     <message>
         <source>3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>3 min</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación auto.</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>SÍ</translation>
     </message>
     <message>
         <source>Camera clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj de la cámara</translation>
     </message>
     <message>
         <source>Date and time…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora…</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Format SD</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatear SD</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorar</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <source>16MP</source>
-        <translation type="unfinished"></translation>
+        <translation>16MP</translation>
     </message>
     <message>
         <source>5MP</source>
-        <translation type="unfinished"></translation>
+        <translation>5MP</translation>
     </message>
     <message>
         <source>3MP</source>
-        <translation type="unfinished"></translation>
+        <translation>3MP</translation>
     </message>
     <message>
         <source>VGA</source>
-        <translation type="unfinished"></translation>
+        <translation>VGA</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de disparo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Individual</translation>
     </message>
     <message>
         <source>Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráfaga</translation>
     </message>
     <message>
         <source>Time-lapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-lapse</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Full HD</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>960p</source>
-        <translation type="unfinished"></translation>
+        <translation>960p</translation>
     </message>
     <message>
         <source>HD</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>720p 60</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 60</translation>
     </message>
     <message>
         <source>720p 30</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 30</translation>
     </message>
     <message>
         <source>Camera date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora de la cámara</translation>
     </message>
     <message>
         <source>Sync with computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar con el PC</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>

@@ -5,328 +5,328 @@
     <name>BlackScroller</name>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sélectionné</translation>
     </message>
 </context>
 <context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
 </context>
 <context>
     <name>Tavik_CamAppDelegate</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>Open the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le site web du fabricant</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Facebook page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page Facebook du fabricant</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Twitter page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page Twitter du fabricant</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout réinitialiser</translation>
     </message>
     <message>
         <source>All camera settings will be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les réglages de la caméra seront réinitialisés.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formater</translation>
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous formater la carte SD ?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion. Veuillez brancher votre caméra.</translation>
     </message>
     <message>
         <source> 5 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 s</translation>
     </message>
     <message>
         <source> 10 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 10 s</translation>
     </message>
     <message>
         <source> 30 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 30 s</translation>
     </message>
     <message>
         <source> 60 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 60 s</translation>
     </message>
     <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez immédiatement la caméra de l&apos;ordinateur pour que la date et l&apos;heure soient bien enregistrées.</translation>
     </message>
     <message>
         <source>Photo resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution photo</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de prise de vue</translation>
     </message>
     <message>
         <source>Full HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo Full HD</translation>
     </message>
     <message>
         <source>HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo HD</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>Système TV</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence secteur</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt automatique</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation automatique</translation>
     </message>
     <message>
         <source>Time-lapse interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de prise de vue</translation>
     </message>
     <message>
         <source>Firmware %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1</translation>
     </message>
     <message>
         <source>%1 free on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte : %1 libres</translation>
     </message>
 </context>
 <context>
     <name>VantorelleWindow</name>
     <message>
         <source>vantorelle</source>
-        <translation type="unfinished"></translation>
+        <translation>vantorelle</translation>
     </message>
     <message>
         <source>Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>Système TV</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence secteur</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt automatique</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min</translation>
     </message>
     <message>
         <source>3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>3 min</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation auto</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>Camera clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge caméra</translation>
     </message>
     <message>
         <source>Date and time…</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure…</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Format SD</source>
-        <translation type="unfinished"></translation>
+        <translation>Formater SD</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>16MP</source>
-        <translation type="unfinished"></translation>
+        <translation>16MP</translation>
     </message>
     <message>
         <source>5MP</source>
-        <translation type="unfinished"></translation>
+        <translation>5MP</translation>
     </message>
     <message>
         <source>3MP</source>
-        <translation type="unfinished"></translation>
+        <translation>3MP</translation>
     </message>
     <message>
         <source>VGA</source>
-        <translation type="unfinished"></translation>
+        <translation>VGA</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise de vue</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue par vue</translation>
     </message>
     <message>
         <source>Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Rafale</translation>
     </message>
     <message>
         <source>Time-lapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Accéléré</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Full HD</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>960p</source>
-        <translation type="unfinished"></translation>
+        <translation>960p</translation>
     </message>
     <message>
         <source>HD</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>720p 60</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 60</translation>
     </message>
     <message>
         <source>720p 30</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 30</translation>
     </message>
     <message>
         <source>Camera date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure de la caméra</translation>
     </message>
     <message>
         <source>Sync with computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser avec PC</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -5,328 +5,328 @@
     <name>BlackScroller</name>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, selezionato</translation>
     </message>
 </context>
 <context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
 </context>
 <context>
     <name>Tavik_CamAppDelegate</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Open the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il sito web del produttore</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Facebook page</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la pagina Facebook del produttore</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Twitter page</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la pagina Twitter del produttore</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina tutto</translation>
     </message>
     <message>
         <source>All camera settings will be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le impostazioni della videocamera verranno ripristinate.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatta</translation>
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi formattare la scheda SD?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione non riuscita. Collega la videocamera.</translation>
     </message>
     <message>
         <source> 5 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 sec</translation>
     </message>
     <message>
         <source> 10 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 10 sec</translation>
     </message>
     <message>
         <source> 30 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 30 sec</translation>
     </message>
     <message>
         <source> 60 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 60 sec</translation>
     </message>
     <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Scollega subito la videocamera dal computer per assicurarti che data e ora vengano impostate correttamente.</translation>
     </message>
     <message>
         <source>Photo resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione foto</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di scatto</translation>
     </message>
     <message>
         <source>Full HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video Full HD</translation>
     </message>
     <message>
         <source>HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video HD</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema TV</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di rete</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnimento automatico</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione automatica</translation>
     </message>
     <message>
         <source>Time-lapse interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo time-lapse</translation>
     </message>
     <message>
         <source>Firmware %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware %1</translation>
     </message>
     <message>
         <source>%1 free on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda: %1 liberi</translation>
     </message>
 </context>
 <context>
     <name>VantorelleWindow</name>
     <message>
         <source>vantorelle</source>
-        <translation type="unfinished"></translation>
+        <translation>vantorelle</translation>
     </message>
     <message>
         <source>Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema TV</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di rete</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnimento auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min</translation>
     </message>
     <message>
         <source>3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>3 min</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione auto</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>Camera clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Orologio</translation>
     </message>
     <message>
         <source>Date and time…</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora…</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Videocamera</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Format SD</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatta SD</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione</translation>
     </message>
     <message>
         <source>16MP</source>
-        <translation type="unfinished"></translation>
+        <translation>16MP</translation>
     </message>
     <message>
         <source>5MP</source>
-        <translation type="unfinished"></translation>
+        <translation>5MP</translation>
     </message>
     <message>
         <source>3MP</source>
-        <translation type="unfinished"></translation>
+        <translation>3MP</translation>
     </message>
     <message>
         <source>VGA</source>
-        <translation type="unfinished"></translation>
+        <translation>VGA</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di scatto</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singolo</translation>
     </message>
     <message>
         <source>Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffica</translation>
     </message>
     <message>
         <source>Time-lapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-lapse</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>Full HD</source>
-        <translation type="unfinished"></translation>
+        <translation>Full HD</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>960p</source>
-        <translation type="unfinished"></translation>
+        <translation>960p</translation>
     </message>
     <message>
         <source>HD</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>720p 60</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 60</translation>
     </message>
     <message>
         <source>720p 30</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 30</translation>
     </message>
     <message>
         <source>Camera date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora della videocamera</translation>
     </message>
     <message>
         <source>Sync with computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizza con il PC</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -5,328 +5,328 @@
     <name>BlackScroller</name>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、選択中</translation>
     </message>
 </context>
 <context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>午前</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>午後</translation>
     </message>
 </context>
 <context>
     <name>Tavik_CamAppDelegate</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Open the maker&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>メーカーのWebサイトを開く</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Facebook page</source>
-        <translation type="unfinished"></translation>
+        <translation>メーカーのFacebookページを開く</translation>
     </message>
     <message>
         <source>Open the maker&apos;s Twitter page</source>
-        <translation type="unfinished"></translation>
+        <translation>メーカーのTwitterページを開く</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてリセット</translation>
     </message>
     <message>
         <source>All camera settings will be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラのすべての設定がリセットされます。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーマット</translation>
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation type="unfinished"></translation>
+        <translation>SDカードをフォーマットしますか？</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続できませんでした。カメラを接続してください。</translation>
     </message>
     <message>
         <source> 5 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 5秒</translation>
     </message>
     <message>
         <source> 10 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 10秒</translation>
     </message>
     <message>
         <source> 30 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 30秒</translation>
     </message>
     <message>
         <source> 60 sec</source>
-        <translation type="unfinished"></translation>
+        <translation> 60秒</translation>
     </message>
     <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>日付と時刻を正しく設定するため、すぐにカメラをパソコンから取り外してください。</translation>
     </message>
     <message>
         <source>Photo resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>写真の解像度</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影モード</translation>
     </message>
     <message>
         <source>Full HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>フルHD動画</translation>
     </message>
     <message>
         <source>HD video</source>
-        <translation type="unfinished"></translation>
+        <translation>HD動画</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>テレビ方式</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>電源周波数</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>オートパワーオフ</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>自動回転</translation>
     </message>
     <message>
         <source>Time-lapse interval</source>
-        <translation type="unfinished"></translation>
+        <translation>インターバル撮影の間隔</translation>
     </message>
     <message>
         <source>Firmware %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア %1</translation>
     </message>
     <message>
         <source>%1 free on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>カード空き容量 %1</translation>
     </message>
 </context>
 <context>
     <name>VantorelleWindow</name>
     <message>
         <source>vantorelle</source>
-        <translation type="unfinished"></translation>
+        <translation>vantorelle</translation>
     </message>
     <message>
         <source>Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>写真</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>動画</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>基本設定</translation>
     </message>
     <message>
         <source>TV system</source>
-        <translation type="unfinished"></translation>
+        <translation>テレビ方式</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished"></translation>
+        <translation>PAL</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished"></translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>Light frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>電源周波数</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>60 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Hz</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>オート</translation>
     </message>
     <message>
         <source>Auto power-off</source>
-        <translation type="unfinished"></translation>
+        <translation>オートパワーオフ</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>1分</translation>
     </message>
     <message>
         <source>3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>3分</translation>
     </message>
     <message>
         <source>Auto rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>自動回転</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Camera clock</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラの時計</translation>
     </message>
     <message>
         <source>Date and time…</source>
-        <translation type="unfinished"></translation>
+        <translation>日付と時刻…</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ</translation>
     </message>
     <message>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Format SD</source>
-        <translation type="unfinished"></translation>
+        <translation>SDフォーマット</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>解像度</translation>
     </message>
     <message>
         <source>16MP</source>
-        <translation type="unfinished"></translation>
+        <translation>16MP</translation>
     </message>
     <message>
         <source>5MP</source>
-        <translation type="unfinished"></translation>
+        <translation>5MP</translation>
     </message>
     <message>
         <source>3MP</source>
-        <translation type="unfinished"></translation>
+        <translation>3MP</translation>
     </message>
     <message>
         <source>VGA</source>
-        <translation type="unfinished"></translation>
+        <translation>VGA</translation>
     </message>
     <message>
         <source>Capture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影モード</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>1枚撮影</translation>
     </message>
     <message>
         <source>Burst</source>
-        <translation type="unfinished"></translation>
+        <translation>連写</translation>
     </message>
     <message>
         <source>Time-lapse</source>
-        <translation type="unfinished"></translation>
+        <translation>インターバル</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影間隔</translation>
     </message>
     <message>
         <source>Full HD</source>
-        <translation type="unfinished"></translation>
+        <translation>フルHD</translation>
     </message>
     <message>
         <source>1080p</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p</translation>
     </message>
     <message>
         <source>960p</source>
-        <translation type="unfinished"></translation>
+        <translation>960p</translation>
     </message>
     <message>
         <source>HD</source>
-        <translation type="unfinished"></translation>
+        <translation>HD</translation>
     </message>
     <message>
         <source>720p 60</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 60</translation>
     </message>
     <message>
         <source>720p 30</source>
-        <translation type="unfinished"></translation>
+        <translation>720p 30</translation>
     </message>
     <message>
         <source>Camera date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラの日付と時刻</translation>
     </message>
     <message>
         <source>Sync with computer</source>
-        <translation type="unfinished"></translation>
+        <translation>パソコンと同期</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
