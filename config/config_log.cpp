@@ -23,8 +23,8 @@ void configLog(std::string_view line) {
         sink()(line);
         return;
     }
-    std::fwrite(line.data(), 1, line.size(), stderr);
+    (void)std::fwrite(line.data(), 1, line.size(), stderr);
     if (line.empty() || line.back() != '\n') {
-        std::fputc('\n', stderr);
+        (void)std::fputc('\n', stderr);
     }
 }
