@@ -13,8 +13,8 @@ inline constexpr char kBundleMarker[] = "/vantorelle.app";
 inline constexpr char kConfigFileName[] = "/ActionConfig";
 inline constexpr char kMediaFolderName[] = "/DCIM";
 
-// The folder holding the bundle: `startPath` cut at the first "/vantorelle.app"; a path
-// without the marker is returned whole.
+// The folder holding the bundle: `startPath` cut at the first "/vantorelle.app" that is a
+// whole folder name; a path without one is returned whole.
 std::string volumeRootOf(const std::string& startPath);
 
 // The settings file that belongs to a program started from `startPath`.

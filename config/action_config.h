@@ -66,7 +66,8 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
 
 // Writes records 0 to count-1 of kinds 1 to 5 to `path`, each as its text and a line feed.
 // The new content goes to a temporary file in the same folder, is flushed to the device and then
-// renamed over `path`, so the file on disk is always either the old or the new one. Returns 0 on
+// renamed over `path`, so the file on disk is always either the old or the new one. A missing
+// file is created, but a file that disappears while the save runs is not put back. Returns 0 on
 // success; on any failure returns -1, logs it, removes the temporary file and leaves `path` as it
 // was, byte for byte.
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path);

@@ -199,6 +199,11 @@ int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::s
         failedStep = "flushing to the device";
     } else if (file.close() != 0) {
         failedStep = "closing";
+    } else if (existingMode >= 0 && io.permissions(path.c_str()) < 0) {
+        // The file went away during the save (the camera was unplugged): do not put a new
+        // one in its place.
+        errno = ENOENT;
+        failedStep = "finding the file again";
     } else if (io.rename(temporary.c_str(), path.c_str()) != 0) {
         failedStep = "replacing the file";
     }
