@@ -35,8 +35,9 @@ void applyApplicationLook() {
     }
     QApplication::setPalette(palette);
 
+    // The sizes a title bar and a task switcher use; larger ones only slow the start.
     QIcon icon;
-    for (const int size : {16, 32, 64, 128, 256}) {
+    for (const int size : {16, 32, 64}) {
         icon.addFile(QStringLiteral(":/icons/vantorelle_%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);

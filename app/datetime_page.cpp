@@ -58,20 +58,34 @@ void Tavik_CamAppDelegate::MouseClickOnClock() {
 }
 
 // The clock runs on as a date and time: past midnight the date pickers show the next day, so
-// the date stored with the time is never a day behind.
+// the date stored with the time is never a day behind. While the page is not shown the pickers
+// are left alone and only count the seconds they are behind; they catch up before anyone
+// looks at them or reads them, which spares a hidden page a repaint every second.
 void Tavik_CamAppDelegate::onTimer() {
-    const QTime now = ui.timePicker->time();
-    const QTime next = now.addSecs(1);
-    ui.timePicker->setTime(next);
-    ui.clock->setTime(next);
-    if (next < now) {
-        const QDate tomorrow = ui.date->date().addDays(1);
-        ui.date->setDate(tomorrow);
+    ++clockBehind_;
+    if (curView == ui.dateSetView) {
+        catchUpClock();
+    }
+}
+
+void Tavik_CamAppDelegate::catchUpClock() {
+    if (clockBehind_ == 0) {
+        return;
+    }
+    // Wall-clock arithmetic: the camera's clock knows no time zones or daylight saving.
+    const QDateTime shown(ui.date->date(), ui.timePicker->time(), Qt::UTC);
+    const QDateTime next = shown.addSecs(clockBehind_);
+    clockBehind_ = 0;
+    ui.timePicker->setTime(next.time());
+    ui.clock->setTime(next.time());
+    if (next.date() != shown.date()) {
+        ui.date->setDate(next.date());
         ui.calender->setSelectedDate(ui.date->date());
     }
 }
 
-QDateTime Tavik_CamAppDelegate::pickerDateTime() const {
+QDateTime Tavik_CamAppDelegate::pickerDateTime() {
+    catchUpClock();
     return {ui.date->date(), ui.timePicker->time()};
 }
 

@@ -248,6 +248,7 @@ void Tavik_CamAppDelegate::MouseClickOnBtnDateSet() {
     if (curView == ui.dateSetView) {
         return;
     }
+    catchUpClock();
     switchToPage(ui.dateSetView);
     ui.setBarView->hide();
 }
@@ -291,6 +292,7 @@ void Tavik_CamAppDelegate::initSelectButtonBK(tagSetting* setting) {
 }
 
 void Tavik_CamAppDelegate::setDatePickers(const QDateTime& value) {
+    clockBehind_ = 0;
     ui.calender->setSelectedDate(value.date());
     ui.timePicker->setTime(value.time());
     ui.clock->setTime(value.time());

@@ -108,6 +108,10 @@ void Tavik_CamAppDelegate::startTimers() {
 
 void Tavik_CamAppDelegate::onUSBTimer() {
     if (!canOpenConfig(configfile_path)) {
+        // Watching a folder that is going away only slows the end of the program.
+        if (!volumeWatcher.directories().isEmpty()) {
+            volumeWatcher.removePaths(volumeWatcher.directories());
+        }
         window_->close();
     }
 }
@@ -157,14 +161,11 @@ int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds) {
     for (const int32_t kind : kinds) {
         setConfigLine(configLineArray, lineCount, settingValue, kind);
     }
-    const int32_t result = saveConfigLine(configLineArray, lineCount, configfile_path);
-    if (result == 0) {
-        showCameraDetails();
-    }
-    return result;
+    return saveConfigLine(configLineArray, lineCount, configfile_path);
 }
 
-// The firmware version the file holds and the card's free space, each left out when unknown.
+// The firmware version the file holds and the card's free space at start-up (the camera's own
+// recordings happen while it is unplugged), each left out when unknown.
 void Tavik_CamAppDelegate::showCameraDetails() {
     QStringList lines;
     if (settingValue.version[0] != '\0') {

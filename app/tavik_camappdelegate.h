@@ -174,7 +174,8 @@ class Tavik_CamAppDelegate : public QObject {
     // A click on a button of a group: stores `value`, repaints and saves the line `kind`.
     void chooseValue(int32_t tagSetting::*field, int32_t value, Repaint repaint, int32_t kind);
     void storePickersAndSave();
-    QDateTime pickerDateTime() const;
+    QDateTime pickerDateTime();
+    void catchUpClock();
     void limitDatePickers();
 
     // Saving: re-encodes the lines of `kinds` and rewrites the file once.
@@ -211,5 +212,6 @@ class Tavik_CamAppDelegate : public QObject {
     QTimer detectUSBTimer;
     QFileSystemWatcher volumeWatcher;
     std::unique_ptr<QTimer> timer; // clock synchronisation; exists once Sync was used
+    int64_t clockBehind_ = 0;      // seconds the hidden time pickers have not shown yet
     bool ending_ = false;
 };

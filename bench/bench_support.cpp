@@ -15,7 +15,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -53,15 +52,30 @@ void sleepFor(Nanoseconds duration) {
     }
 }
 
-Child::Child(const std::vector<std::string>& argv,
-             const std::vector<std::string>& extraEnvironment, const std::string& logPath) {
-    // Everything the child needs is prepared before fork: after it only async-signal-safe calls.
-    std::vector<std::string> environment;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        environment.emplace_back(*entry);
+bool report(const std::string& line) {
+    const char* fd = std::getenv("BENCH_REPORT_FD");
+    if (fd == nullptr) {
+        return false;
     }
-    environment.insert(environment.end(), extraEnvironment.begin(), extraEnvironment.end());
+    const std::string text = line + "\n";
+    return write(std::atoi(fd), text.data(), text.size()) == static_cast<ssize_t>(text.size());
+}
+
+Child::Child(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnvironment,
+             const std::string& logPath) {
+    // Everything the child needs is prepared before fork: after it only async-signal-safe calls.
+    std::vector<std::string> environment = extraEnvironment;
     environment.push_back("BENCH_REPORT_FD=" + std::to_string(kReportFd));
+    const auto isSetAlready = [&environment](const std::string& entry) {
+        return std::any_of(environment.begin(), environment.end(), [&entry](const auto& given) {
+            return entry.compare(0, given.find('=') + 1, given, 0, given.find('=') + 1) == 0;
+        });
+    };
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!isSetAlready(*entry)) {
+            environment.emplace_back(*entry);
+        }
+    }
     std::vector<char*> envp;
     for (std::string& entry : environment) {
         envp.push_back(entry.data());
@@ -90,10 +104,11 @@ Child::Child(const std::vector<std::string>& argv,
         fail("fork");
     }
     if (pid_ == 0) {
-        // dup2 onto a different number clears close-on-exec on the copy.
-        const int report = pipeFds[1] == kReportFd ? dup(pipeFds[1]) : pipeFds[1];
+        // A copy above kReportFd, so that dup2 always makes a new descriptor, and dup2 clears
+        // close-on-exec on the one the program keeps.
+        const int report = fcntl(pipeFds[1], F_DUPFD_CLOEXEC, kReportFd + 1);
         if (dup2(devNull, STDIN_FILENO) < 0 || dup2(log, STDOUT_FILENO) < 0 ||
-            dup2(log, STDERR_FILENO) < 0 || dup2(report, kReportFd) < 0) {
+            dup2(log, STDERR_FILENO) < 0 || report < 0 || dup2(report, kReportFd) < 0) {
             _exit(126);
         }
         execve(argp[0], argp.data(), envp.data());

@@ -17,11 +17,17 @@ using Nanoseconds = std::int64_t;
 Nanoseconds now();
 void sleepFor(Nanoseconds duration);
 
-// The descriptor a child writes its report lines to; its number is also in BENCH_REPORT_FD.
+// The descriptor Child gives its child for report lines; the child finds its number in
+// BENCH_REPORT_FD.
 inline constexpr int kReportFd = 3;
+// Writes one line (a line feed is added) to the descriptor named by BENCH_REPORT_FD; false when
+// there is none or it could not.
+bool report(const std::string& line);
 
-// A child process with standard input from /dev/null, its output appended to a log file and a
-// report pipe at kReportFd. Ended (SIGKILL) and reaped by the destructor if still running.
+// A child process with the launcher's environment plus `extraEnvironment` (NAME=value entries,
+// which replace the launcher's own), standard input from /dev/null, its output appended to a log
+// file and a report pipe at kReportFd. Ended (SIGKILL) and reaped by the destructor if still
+// running.
 class Child {
   public:
     Child(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnvironment,

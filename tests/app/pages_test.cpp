@@ -255,7 +255,9 @@ void PagesTest::resetAllRestoresTheDefaults() {
     for (int i = 0; i < 5; ++i) {
         s.program->onTimer();
     }
+    clickButton(ui.buttonAutoDateSet);
     QCOMPARE(ui.timePicker->time(), QTime(18, 30, 10));
+    clickButton(ui.buttonAutoBack);
     clickButton(ui.buttonAutoResetAll);
     QVERIFY(!ui.timeLipse->isVisibleTo(ui.photoView));
     QCOMPARE(ui.timePicker->time(), QTime(18, 30, 5));
