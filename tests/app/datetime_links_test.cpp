@@ -29,8 +29,7 @@ class DateTimeLinksTest : public QObject {
     void okStoresThePickersAndBackDoesNot();
     void syncStoresAtOnceAndEveryMinute();
     void endingWhileSyncRunsStoresTheClockAndWarnsOnce();
-    void browseOpensTheMediaFolderOfAnyVolumeName_data();
-    void browseOpensTheMediaFolderOfAnyVolumeName();
+    void browseOpensTheMediaFolderEachTime();
     void linkIconsOpenTheMakersPages();
 };
 
@@ -155,34 +154,16 @@ void DateTimeLinksTest::endingWhileSyncRunsStoresTheClockAndWarnsOnce() {
     QCOMPARE(generalLineOf(volume.config()), QByteArray("[1,3,1,1,1,1,9,3,54,15,5,37,1,]"));
 }
 
-void DateTimeLinksTest::browseOpensTheMediaFolderOfAnyVolumeName_data() {
-    QTest::addColumn<QString>("volumeName");
-    QTest::newRow("plain") << "CAMERA";
-    QTest::newRow("spaces") << "MY  CAM ERA";
-    QTest::newRow("quotes") << "it's \"mine\"";
-    QTest::newRow("command substitution") << "$(touch pwned)";
-    QTest::newRow("backticks") << "`touch pwned`";
-    QTest::newRow("separators") << "a;b&c|d";
-    QTest::newRow("newline") << "two\nlines";
-    QTest::newRow("non-ASCII") << QStringLiteral("Kamera \u00e9t\u00e9 \u6444\u50cf");
-    QTest::newRow("percent and hash") << "100% #1?";
-}
-
-void DateTimeLinksTest::browseOpensTheMediaFolderOfAnyVolumeName() {
-    QFETCH(QString, volumeName);
-    const CameraVolume volume(kFullConfig, volumeName);
+// Hostile volume names are tried in the reliability suite; here the plain case.
+void DateTimeLinksTest::browseOpensTheMediaFolderEachTime() {
+    const CameraVolume volume(kFullConfig, QStringLiteral("MY CAMERA"));
     FakeDesktop desktop;
     const auto program = startProgram(volume.startPath(), desktop);
-    QVERIFY(program != nullptr);
     clickButton(program->widgets().buttonBrowse);
     clickButton(program->widgets().buttonBrowse);
     QCOMPARE(desktop.opened.size(), 2);
-    const QUrl& url = desktop.opened[0];
-    QVERIFY(url.isLocalFile());
-    QCOMPARE(url.toLocalFile(), volume.root() + QStringLiteral("/DCIM"));
-    QVERIFY(QFileInfo(url.toLocalFile()).isDir());
-    QCOMPARE(desktop.opened[1], url);
-    QVERIFY(!QFile::exists(QStringLiteral("pwned")));
+    QCOMPARE(desktop.opened[0], QUrl::fromLocalFile(volume.root() + QStringLiteral("/DCIM")));
+    QCOMPARE(desktop.opened[1], desktop.opened[0]);
 }
 
 void DateTimeLinksTest::linkIconsOpenTheMakersPages() {

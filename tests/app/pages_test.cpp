@@ -3,7 +3,6 @@
 #include "app_test_support.h"
 
 #include "blackscroller.h"
-#include "config_io.h"
 
 #include <QTest>
 
@@ -49,7 +48,6 @@ class PagesTest : public QObject {
     void missingLinesAreNeverCreated();
     void videoGroupsAreIndependent();
     void generalPageGroups();
-    void failedSavesKeepTheChoiceForTheNextSave();
     void resetAllRestoresTheDefaults();
     void formatRequestIsAppendedOnce();
 };
@@ -219,24 +217,6 @@ void PagesTest::generalPageGroups() {
     QCOMPARE(ui.buttonAutoRotOff->imageName(), QStringLiteral("onoff_left.png"));
     QVERIFY(ui.buttonAutoRotOn->ifSelect() && !ui.buttonAutoRotOff->ifSelect());
     QCOMPARE(s.volume.config(), fileWith(kPhoto, kVideo, "[1,3,2,2,1,3,25,12,43,18,30,5,2,]"));
-}
-
-void PagesTest::failedSavesKeepTheChoiceForTheNextSave() {
-    Started s(kLooseConfig);
-    config_io::Ops readOnly = config_io::systemOps();
-    readOnly.createWrite = [](const char*, unsigned) {
-        errno = EROFS;
-        return -1;
-    };
-    {
-        const config_io::ScopedOps cardIsReadOnly(readOnly);
-        clickButton(s.ui().buttonNTSC);
-    }
-    QVERIFY(s.ui().buttonNTSC->ifSelect());
-    QCOMPARE(s.program->settings().tvType, 2);
-    QCOMPARE(s.volume.config(), kLooseConfig);
-    clickButton(s.ui().button60HZ);
-    QCOMPARE(s.volume.config(), fileWith(kPhoto, kVideo, "[1,3,2,1,1,2,25,12,43,18,30,5,1,]"));
 }
 
 void PagesTest::resetAllRestoresTheDefaults() {
