@@ -7,7 +7,6 @@
 
 #include <QFileSystemWatcher>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 #include <memory>
