@@ -7,6 +7,10 @@ packages=(
   libgtest-dev googletest clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-droid-fallback unzip
 )
+if ! command -v dpkg-query >/dev/null 2>&1; then
+  echo "Not a Debian system: install the equivalents of these packages yourself: ${packages[*]}"
+  exit 0
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 #   FUZZ_SECONDS=600 scripts/test.sh   fuzzes longer (default 60 s)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc 2>/dev/null || echo 2)
 
