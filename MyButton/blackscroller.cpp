@@ -35,6 +35,15 @@ BlackScroller::BlackScroller(QWidget* parent) : QPushButton(parent), titleColor_
     setFocusPolicy(Qt::TabFocus);
 }
 
+QString BlackScroller::familyImage(int32_t kind, Slot slot) {
+    if (kind < Left || kind > Single) {
+        return {};
+    }
+    const SegmentFamily& family = kFamilies[kind];
+    const char* names[] = {family.normal, family.hover, family.selected};
+    return QString::fromLatin1(names[slot]);
+}
+
 QColor BlackScroller::greyTitleColor() {
     return QColor::fromRgbF(113.0F / 255.0F, 120.0F / 255.0F, 128.0F / 255.0F, 1.0F);
 }
@@ -51,10 +60,9 @@ void BlackScroller::setDisplayImage(const QString& normalName, const QString& ho
     if (_kind < Left || _kind > Single) {
         return;
     }
-    const SegmentFamily& family = kFamilies[_kind];
-    const QString selected = normalName == QLatin1String(family.normal)
-                                 ? QString::fromLatin1(family.selected)
-                                 : QString::fromLatin1(family.hover);
+    const QString selected = normalName == familyImage(_kind, NormalSlot)
+                                 ? familyImage(_kind, SelectedSlot)
+                                 : familyImage(_kind, HoverSlot);
     slotNames_[SelectedSlot] = selected;
     image[SelectedSlot] = imageNamed(selected);
     ifNeedChangeImage = true;

@@ -30,6 +30,10 @@ class BlackScroller : public QPushButton {
 
     explicit BlackScroller(QWidget* parent = nullptr);
 
+    // The picture of a segment kind's family for a slot: "left.png", "left_hold.png",
+    // "left_on.png" and so on. Empty for a kind outside the four segments.
+    static QString familyImage(int32_t kind, Slot slot);
+
     // Title colour of a button that is not selected, and of one that is.
     static QColor greyTitleColor();
     static QColor selectedTitleColor();

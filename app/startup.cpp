@@ -101,7 +101,7 @@ void Tavik_CamAppDelegate::startTimers() {
     detectUSBTimer.start(100);
     // The folder holding the file tells at once when the file goes or the volume is
     // unmounted; the timer above stays as the safety net for file systems without such news.
-    volumeWatcher.addPath(QFileInfo(QFile::decodeName(configfile_path.c_str())).absolutePath());
+    volumeWatcher.addPath(cameraFolder());
     connect(&volumeWatcher, &QFileSystemWatcher::directoryChanged, this,
             &Tavik_CamAppDelegate::onUSBTimer);
 }
@@ -164,6 +164,11 @@ int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds) {
     return saveConfigLine(configLineArray, lineCount, configfile_path);
 }
 
+// The folder that holds the camera's settings file: the root of its card.
+QString Tavik_CamAppDelegate::cameraFolder() {
+    return QFileInfo(QFile::decodeName(configfile_path.c_str())).absolutePath();
+}
+
 // The firmware version the file holds and the card's free space at start-up (the camera's own
 // recordings happen while it is unplugged), each left out when unknown.
 void Tavik_CamAppDelegate::showCameraDetails() {
@@ -174,7 +179,7 @@ void Tavik_CamAppDelegate::showCameraDetails() {
                          settingValue.version,
                          qsizetype(qstrnlen(settingValue.version, sizeof settingValue.version))));
     }
-    const QStorageInfo card(QFileInfo(QFile::decodeName(configfile_path.c_str())).absolutePath());
+    const QStorageInfo card(cameraFolder());
     if (card.isValid() && card.isReady() && card.bytesAvailable() >= 0) {
         lines << tr("%1 free on the card").arg(QLocale().formattedDataSize(card.bytesAvailable()));
     }

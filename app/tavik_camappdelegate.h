@@ -147,6 +147,7 @@ class Tavik_CamAppDelegate : public QObject {
     void loadSettings();
     void startTimers();
     void showCameraDetails();
+    static QString cameraFolder();
     void endProgram();
 
     // Window frame and navigation.
