@@ -1,7 +1,10 @@
 #include "applook.h"
 
+#include "frames.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QLinearGradient>
 #include <QLocale>
 #include <QPalette>
 #include <QStyleFactory>
@@ -49,4 +52,18 @@ void installTranslations() {
                         QStringLiteral(":/i18n"))) {
         QCoreApplication::installTranslator(&translator);
     }
+}
+
+QPalette headerBandPalette(const QPalette& base) {
+    const QColor windowColor(28, 31, 36);
+    const QColor headerColor(36, 40, 46);
+    QPalette palette = base;
+    QLinearGradient band(0, 0, 0, kContentHeight);
+    const qreal headerEnd = static_cast<qreal>(kHeaderFrame.bottom() + 1) / kContentHeight;
+    band.setColorAt(0, headerColor);
+    band.setColorAt(headerEnd, headerColor);
+    band.setColorAt(headerEnd + 0.0001, windowColor);
+    band.setColorAt(1, windowColor);
+    palette.setBrush(QPalette::Window, band);
+    return palette;
 }

@@ -13,3 +13,7 @@ constexpr QRect frameInParent(int x, int y, int width, int height,
                               int parentHeight = kContentHeight) {
     return {x, parentHeight - y - height, width, height};
 }
+
+// The header band along the window's top and the logo on it.
+inline constexpr QRect kHeaderFrame = frameInParent(0, 320, 554, 126);
+inline constexpr QRect kLogoFrame = frameInParent(40, 380, 93, 56);

@@ -2,6 +2,7 @@
 // page from a settings record.
 #include "tavik_camappdelegate.h"
 
+#include "applook.h"
 #include "blackscroller.h"
 #include "frames.h"
 #include "imagenamed.h"
@@ -12,37 +13,20 @@
 
 namespace {
 
-const QColor kWindowColor(28, 31, 36);
-const QColor kHeaderColor(36, 40, 46);
 const QColor kLinkLabelColor(150, 158, 168);
 
-constexpr QRect kLogoFrame = frameInParent(40, 380, 93, 56);
-constexpr QRect kHeaderFrame = frameInParent(0, 320, 554, 126);
 constexpr QRect kMenuBarFrame = frameInParent(35, 320, 500, 50);
 constexpr QRect kGeneralFrame = frameInParent(20, 40, 520, 250);
 constexpr QRect kPhotoFrame = frameInParent(20, 95, 500, 200);
 constexpr QRect kVideoFrame = frameInParent(20, 110, 500, 200);
 constexpr QRect kDateSetFrame = frameInParent(25, 20, 505, 360);
 
-// The window is charcoal with a slightly lighter header band along its top.
-QPalette windowPalette(const QPalette& base) {
-    QPalette palette = base;
-    QLinearGradient band(0, 0, 0, kContentHeight);
-    const qreal headerEnd = static_cast<qreal>(kHeaderFrame.bottom() + 1) / kContentHeight;
-    band.setColorAt(0, kHeaderColor);
-    band.setColorAt(headerEnd, kHeaderColor);
-    band.setColorAt(headerEnd + 0.0001, kWindowColor);
-    band.setColorAt(1, kWindowColor);
-    palette.setBrush(QPalette::Window, band);
-    return palette;
-}
-
 } // namespace
 
 void Tavik_CamAppDelegate::setUpFrame() {
     superView = window_.get();
     superView->setAutoFillBackground(true);
-    superView->setPalette(windowPalette(superView->palette()));
+    superView->setPalette(headerBandPalette(superView->palette()));
 
     logo = new QLabel(superView);
     logo->setObjectName(QStringLiteral("logo"));

@@ -112,6 +112,10 @@ void Tavik_CamAppDelegate::onUSBTimer() {
         if (!volumeWatcher.directories().isEmpty()) {
             volumeWatcher.removePaths(volumeWatcher.directories());
         }
+        // A window the user has already closed ended by the user's hand.
+        if (window_->isVisible()) {
+            cameraGone_ = true;
+        }
         window_->close();
     }
 }

@@ -41,6 +41,8 @@ class Tavik_CamAppDelegate : public QObject {
     const tagSetting& settings() const { return settingValue; }
     bool settingsLoaded() const { return configLoaded; }
     bool clockSyncRunning() const { return timer != nullptr && timer->isActive(); }
+    // True when the window closed because the camera went away, not by the user's hand.
+    bool cameraWentAway() const { return cameraGone_; }
 
     // Paints every page from `setting`: the eight button groups and the four date pickers.
     void initSelectButtonBK(tagSetting* setting);
@@ -214,4 +216,5 @@ class Tavik_CamAppDelegate : public QObject {
     std::unique_ptr<QTimer> timer; // clock synchronisation; exists once Sync was used
     int64_t clockBehind_ = 0;      // seconds the hidden time pickers have not shown yet
     bool ending_ = false;
+    bool cameraGone_ = false;
 };

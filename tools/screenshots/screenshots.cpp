@@ -1,9 +1,10 @@
 // Saves a picture of every page of the window, started on a camera volume, for the README and
 // for looking at the window without clicking through it:
 //   screenshots <volume> <output folder>
-// The volume must hold ActionConfig; the pictures are general.png, photo.png, video.png and
-// datetime.png.
+// The volume must hold ActionConfig; the pictures are general.png, photo.png, video.png,
+// datetime.png, and waiting.png and choose.png of the installed program's camera finder.
 #include "applook.h"
+#include "camerafinder.h"
 #include "camerapaths.h"
 #include "tavik_camappdelegate.h"
 
@@ -55,5 +56,16 @@ int main(int argc, char* argv[]) {
             ++failures;
         }
     }
+    // The installed program's window: waiting for a camera, and choosing among two.
+    CameraFinder finder;
+    finder.showWaiting();
+    QCoreApplication::processEvents();
+    failures += finder.grab().save(output.filePath(QStringLiteral("waiting.png"))) ? 0 : 1;
+    CameraDetails camera = describeCamera(QDir(QFile::decodeName(argv[1])).absolutePath());
+    CameraDetails second{QStringLiteral("/media/user/CAMERA 2"), QStringLiteral("CAMERA 2"),
+                         QStringLiteral("FW002"), 31'457'280'000};
+    finder.showChoice({camera, second});
+    QCoreApplication::processEvents();
+    failures += finder.grab().save(output.filePath(QStringLiteral("choose.png"))) ? 0 : 1;
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,92 @@
+// Finding the connected cameras when the program is not started from a camera's card: a camera
+// is a mounted volume whose root holds ActionConfig as a readable regular file.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+class QSocketNotifier;
+
+// Where cameras may be: the root folders of the mounted volumes, and news when they change.
+class VolumeSource : public QObject {
+    Q_OBJECT
+
+  public:
+    using QObject::QObject;
+    virtual QStringList roots() const = 0;
+
+  signals:
+    // Volumes may have come or gone: look again.
+    void changed();
+};
+
+// Tells when a volume is mounted or unmounted. On Linux the kernel reports every change of the
+// mount table through /proc/self/mountinfo, so waiting costs no wake-ups at all; elsewhere the
+// volumes are looked at once a second.
+class MountWatch : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit MountWatch(QObject* parent = nullptr);
+    ~MountWatch() override;
+
+  signals:
+    void changed();
+
+  private:
+    int mountTable_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QTimer fallback_;
+};
+
+// The volumes the system has mounted.
+class MountedVolumes : public VolumeSource {
+    Q_OBJECT
+
+  public:
+    explicit MountedVolumes(QObject* parent = nullptr);
+    QStringList roots() const override;
+
+  private:
+    MountWatch watch_;
+};
+
+// A fixed list of folders: the one named on the command line, or a test's.
+class GivenVolumes : public VolumeSource {
+    Q_OBJECT
+
+  public:
+    explicit GivenVolumes(QStringList roots, QObject* parent = nullptr);
+    QStringList roots() const override { return roots_; }
+    // Replaces the list and tells that it changed.
+    void setRoots(const QStringList& roots);
+
+  private:
+    QStringList roots_;
+    MountWatch watch_;
+};
+
+// The settings file of the camera whose volume is mounted at `root`.
+QString configFileOf(const QString& root);
+
+// True when `root` holds ActionConfig as a readable regular file.
+bool isCameraRoot(const QString& root);
+
+// The roots among `roots` that are cameras, each once, in the order given.
+QStringList findCameras(const QStringList& roots);
+
+// What the chooser shows of a camera; unknown parts are empty or -1.
+struct CameraDetails {
+    QString root;
+    QString name;
+    QString firmware;
+    qint64 bytesFree = -1;
+};
+
+// Reads the firmware version from the camera's file and the free space of its volume.
+CameraDetails describeCamera(const QString& root);

@@ -1,0 +1,51 @@
+// The program installed on the computer: it finds the connected camera itself, waits for one
+// when none is connected, lets the user choose when there are several, and goes back to
+// waiting when the camera it shows goes away.
+#pragma once
+
+#include "camerafinder.h"
+#include "cameralock.h"
+#include "camerasearch.h"
+#include "desktopservices.h"
+#include "tavik_camappdelegate.h"
+
+#include <QObject>
+
+#include <memory>
+
+class CameraLauncher : public QObject {
+    Q_OBJECT
+
+  public:
+    // `volumes` and `services` must outlive the launcher.
+    CameraLauncher(VolumeSource* volumes, DesktopServices* services, QObject* parent = nullptr);
+    ~CameraLauncher() override;
+
+    // Looks for cameras and opens one, the chooser or the waiting window.
+    void start();
+
+    // The camera window being shown, or null while waiting or choosing.
+    Tavik_CamAppDelegate* program() const { return program_.get(); }
+    CameraFinder* finder() const { return finder_.get(); }
+
+  signals:
+    // The user ended the program, or another window already shows the camera: quit with
+    // `status`.
+    void finished(int status);
+
+  private:
+    void lookAgain();
+    void open(const QString& root);
+    void programEnded();
+
+    VolumeSource* volumes_;
+    DesktopServices* services_;
+    std::unique_ptr<CameraFinder> finder_;
+    std::unique_ptr<Tavik_CamAppDelegate> program_;
+    std::unique_ptr<CameraLock> lock_;
+    bool done_ = false;
+};
+
+// The start path a program on the card of the camera at `root` would have; a camera found by
+// the installed program is opened as if the program had been started from its card.
+std::string cardStartPath(const QString& root);

@@ -1,0 +1,291 @@
+// The program installed on the computer: the camera search, the waiting window and the chooser,
+// a real unmount of the camera's card while its window is open, the command line and one
+// window per camera, the last two through the real executable.
+#include "app_test_support.h"
+
+#include "blackscroller.h"
+#include "camerapaths.h"
+#include "launcher.h"
+
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#ifndef VANTORELLE_EXECUTABLE
+#error "VANTORELLE_EXECUTABLE must name the program under test"
+#endif
+
+namespace {
+
+// Set by main: the test runs in a mount namespace of its own, where it may mount.
+bool canMount = false;
+
+QProcess* startProgramProcess(const QStringList& arguments, const QString& runtimeFolder,
+                              QObject* parent) {
+    auto* process = new QProcess(parent);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(VANTORELLE_EXECUTABLE), arguments);
+    return process;
+}
+
+// A camera's card: a fresh tmpfs holding ActionConfig, moved onto `mountPoint` in one step,
+// as a desktop mounts a card that is plugged in.
+bool mountCard(const QString& scratch, const QString& mountPoint) {
+    const QByteArray staging = QFile::encodeName(scratch + QStringLiteral("/staging"));
+    QDir().mkpath(QFile::decodeName(staging));
+    if (::mount("camera", staging.constData(), "tmpfs", 0, "size=1m,mode=0755") != 0) {
+        return false;
+    }
+    QFile file(QFile::decodeName(staging) + QStringLiteral("/ActionConfig"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(kFullConfig) != kFullConfig.size()) {
+        return false;
+    }
+    file.close();
+    return ::mount(staging.constData(), QFile::encodeName(mountPoint).constData(), nullptr, MS_MOVE,
+                   nullptr) == 0;
+}
+
+} // namespace
+
+class InstalledTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void findsCamerasAmongVolumes_data();
+    void findsCamerasAmongVolumes();
+    void waitsFindsLosesAndFindsAgain();
+    void aCameraWhoseCardIsUnmountedCanGoAndComeBack();
+    void commandLine_data();
+    void commandLine();
+    void aSecondStartOnTheSameCameraEnds();
+};
+
+void InstalledTest::findsCamerasAmongVolumes_data() {
+    QTest::addColumn<QStringList>("volumes"); // name=what ActionConfig is
+    QTest::addColumn<QStringList>("cameras");
+    QTest::newRow("none") << QStringList{"A=absent", "B=absent"} << QStringList{};
+    QTest::newRow("one") << QStringList{"A=absent", "B=file"} << QStringList{"B"};
+    QTest::newRow("several") << QStringList{"A=file", "B=absent", "C=file"}
+                             << QStringList{"A", "C"};
+    QTest::newRow("listed twice") << QStringList{"A=file", "A=file"} << QStringList{"A"};
+    QTest::newRow("folder") << QStringList{"A=folder"} << QStringList{};
+    QTest::newRow("fifo") << QStringList{"A=fifo", "B=file"} << QStringList{"B"};
+    QTest::newRow("dangling link") << QStringList{"A=dangling"} << QStringList{};
+    QTest::newRow("link to a file") << QStringList{"A=link"} << QStringList{"A"};
+    QTest::newRow("unreadable") << QStringList{"A=unreadable"} << QStringList{};
+}
+
+void InstalledTest::findsCamerasAmongVolumes() {
+    QFETCH(QStringList, volumes);
+    QFETCH(QStringList, cameras);
+    const QTemporaryDir scratch;
+    QStringList roots;
+    for (const QString& volume : volumes) {
+        const QString name = volume.section(QLatin1Char('='), 0, 0);
+        const QString what = volume.section(QLatin1Char('='), 1);
+        const QString root = scratch.filePath(name);
+        const QByteArray config = QFile::encodeName(root + QStringLiteral("/ActionConfig"));
+        QDir().mkpath(root);
+        roots << root;
+        if (what == QLatin1String("file") || what == QLatin1String("unreadable")) {
+            QFile file(QFile::decodeName(config));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(kFullConfig);
+            if (what == QLatin1String("unreadable")) {
+                if (::geteuid() == 0) {
+                    QSKIP("root reads every file: an unreadable file cannot be made");
+                }
+                QVERIFY(::chmod(config.constData(), 0) == 0);
+            }
+        } else if (what == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(QFile::decodeName(config)));
+        } else if (what == QLatin1String("fifo")) {
+            QVERIFY(::mkfifo(config.constData(), 0644) == 0);
+        } else if (what == QLatin1String("dangling")) {
+            QVERIFY(::symlink("/nonexistent/ActionConfig", config.constData()) == 0);
+        } else if (what == QLatin1String("link")) {
+            const QString target = scratch.filePath(QStringLiteral("elsewhere"));
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(::symlink(QFile::encodeName(target).constData(), config.constData()) == 0);
+        }
+    }
+    QStringList expected;
+    for (const QString& name : cameras) {
+        expected << scratch.filePath(name);
+    }
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QCOMPARE(findCameras(roots), expected);
+    QVERIFY2(elapsed.elapsed() < 1000, "the search must never block");
+}
+
+void InstalledTest::waitsFindsLosesAndFindsAgain() {
+    const CameraVolume camera(kFullConfig);
+    QVERIFY(camera.removeConfig());
+    GivenVolumes volumes({camera.root()});
+    FakeDesktop desktop;
+    CameraLauncher launcher(&volumes, &desktop);
+    QSignalSpy finished(&launcher, &CameraLauncher::finished);
+    launcher.start();
+    QVERIFY(launcher.finder()->isVisible() && launcher.finder()->isWaiting());
+    QVERIFY(launcher.program() == nullptr);
+
+    for (int round = 0; round < 2; ++round) {
+        camera.setConfig(kFullConfig);
+        volumes.setRoots({camera.root()});
+        QVERIFY(launcher.program() != nullptr);
+        QVERIFY(!launcher.finder()->isVisible());
+        QCOMPARE(QString::fromStdString(configfile_path), camera.configPath());
+        // A click reaches this camera's file.
+        clickButton(launcher.program()->widgets().buttonNTSC);
+        QVERIFY(camera.config().contains("[1,3,2,"));
+        camera.setConfig(kFullConfig);
+
+        QVERIFY(camera.removeConfig());
+        QTRY_VERIFY_WITH_TIMEOUT(launcher.program() == nullptr, 1000);
+        QVERIFY(launcher.finder()->isVisible() && launcher.finder()->isWaiting());
+    }
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(desktop.alerts.isEmpty());
+
+    // Two cameras: the chooser offers both; Return opens the focused one.
+    const CameraVolume other(kFullConfig, QStringLiteral("OTHER"));
+    camera.setConfig(kFullConfig);
+    volumes.setRoots({camera.root(), other.root()});
+    QVERIFY(launcher.program() == nullptr && !launcher.finder()->isWaiting());
+    QCOMPARE(launcher.finder()->offered(), (QStringList{camera.root(), other.root()}));
+    auto* list = launcher.finder()->findChild<QListWidget*>(QStringLiteral("cameraList"));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(launcher.program() != nullptr);
+    QCOMPARE(QString::fromStdString(configfile_path), other.configPath());
+
+    // Closing the camera's window by hand ends the program.
+    launcher.program()->window()->close();
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(finished.front().front().toInt(), 0);
+}
+
+void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
+    if (!canMount) {
+        QSKIP("mounting is not permitted here (needs root and a mount namespace)");
+    }
+    const QTemporaryDir scratch;
+    const QString card = scratch.filePath(QStringLiteral("CAMERA"));
+    QVERIFY(QDir().mkpath(card));
+    MountedVolumes volumes;
+    FakeDesktop desktop;
+    CameraLauncher launcher(&volumes, &desktop);
+    launcher.start();
+    QVERIFY(launcher.finder()->isWaiting());
+
+    for (int round = 0; round < 2; ++round) {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        if (!mountCard(scratch.path(), card)) {
+            QVERIFY2(round == 0, "the card could be mounted once but not again");
+            QSKIP("mounting a tmpfs is not permitted here");
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(launcher.program() != nullptr, 1000);
+        QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
+        clickButton(launcher.program()->widgets().buttonNTSC);
+        QFile file(card + QStringLiteral("/ActionConfig"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("[1,3,2,"));
+        file.close();
+
+        // A plain unmount: not lazy, not forced. The window must not keep the card busy.
+        QVERIFY2(::umount2(QFile::encodeName(card).constData(), 0) == 0, std::strerror(errno));
+        QTRY_VERIFY_WITH_TIMEOUT(launcher.program() == nullptr, 1000);
+        QVERIFY(launcher.finder()->isVisible() && launcher.finder()->isWaiting());
+    }
+}
+
+void InstalledTest::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "vantorelle 1.0.0\n"
+                             << "";
+    QTest::newRow("short version") << QStringList{"-v"} << 0 << "vantorelle 1.0.0\n"
+                                   << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: vantorelle [options]"
+                          << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
+                                    << "vantorelle: Unknown option 'bogus'.";
+    QTest::newRow("argument") << QStringList{"extra"} << 2 << ""
+                              << "vantorelle: Unexpected argument: extra";
+    QTest::newRow("volume without value") << QStringList{"--volume"} << 2 << ""
+                                          << "Missing value after '--volume'.";
+    QTest::newRow("volume without camera")
+        << QStringList{"--volume", "/nonexistent"} << 2 << ""
+        << "vantorelle: /nonexistent is no camera: it holds no readable ActionConfig.\n";
+    QTest::newRow("toolkit option kept")
+        << QStringList{"-platform", "offscreen", "--version"} << 0 << "vantorelle 1.0.0\n"
+        << "";
+}
+
+// Without any display: help, the version and usage errors never need one.
+void InstalledTest::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    const QTemporaryDir runtime;
+    QProcess* program = startProgramProcess(arguments, runtime.path(), this);
+    QVERIFY(program->waitForFinished(5000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), status);
+    const QString out = QString::fromLocal8Bit(program->readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(program->readAllStandardError());
+    QVERIFY2(output.isEmpty() ? out.isEmpty() : out.startsWith(output), qPrintable(out));
+    QVERIFY2(error.isEmpty() ? err.isEmpty() : err.contains(error), qPrintable(err));
+}
+
+void InstalledTest::aSecondStartOnTheSameCameraEnds() {
+    const CameraVolume camera(kFullConfig);
+    const QTemporaryDir runtime;
+    const QStringList arguments{"-platform", "offscreen", "--volume", camera.root()};
+    QProcess* first = startProgramProcess(arguments, runtime.path(), this);
+    QVERIFY(first->waitForStarted());
+    // The first program holds the camera once its lock is in the runtime folder.
+    QTRY_VERIFY_WITH_TIMEOUT(!QDir(runtime.path()).entryList({"vantorelle-*.lock"}).isEmpty(),
+                             5000);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QProcess* second = startProgramProcess(arguments, runtime.path(), this);
+    QVERIFY(second->waitForFinished(3000));
+    QVERIFY2(elapsed.elapsed() < 3000, qPrintable(QString::number(elapsed.elapsed())));
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(first->state(), QProcess::Running);
+    first->terminate();
+    QVERIFY(first->waitForFinished(5000));
+    QCOMPARE(camera.config(), kFullConfig);
+}
+
+int main(int argc, char* argv[]) {
+    // A mount namespace of its own: the test's mounts are invisible to the machine and vanish
+    // with the test.
+    canMount = ::unshare(CLONE_NEWNS) == 0 &&
+               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    QApplication app(argc, argv);
+    InstalledTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "installed_test.moc"
