@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>CameraFinder</name>
+    <message>
+        <source>Connect your camera</source>
+        <translation>Kamera anschließen</translation>
+    </message>
+    <message>
+        <source>Its settings open as soon as its card appears on this computer.</source>
+        <translation>Ihre Einstellungen öffnen sich, sobald ihre Karte an diesem Computer erscheint.</translation>
+    </message>
+    <message>
+        <source>Choose a camera</source>
+        <translation>Kamera auswählen</translation>
+    </message>
+    <message>
+        <source>Connected cameras</source>
+        <translation>Angeschlossene Kameras</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 frei</translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>

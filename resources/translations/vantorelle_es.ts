@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>CameraFinder</name>
+    <message>
+        <source>Connect your camera</source>
+        <translation>Conecte su cámara</translation>
+    </message>
+    <message>
+        <source>Its settings open as soon as its card appears on this computer.</source>
+        <translation>Sus ajustes se abren en cuanto su tarjeta aparece en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Choose a camera</source>
+        <translation>Elija una cámara</translation>
+    </message>
+    <message>
+        <source>Connected cameras</source>
+        <translation>Cámaras conectadas</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>

@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>CameraFinder</name>
+    <message>
+        <source>Connect your camera</source>
+        <translation>Connectez votre caméra</translation>
+    </message>
+    <message>
+        <source>Its settings open as soon as its card appears on this computer.</source>
+        <translation>Ses réglages s’ouvrent dès que sa carte apparaît sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Choose a camera</source>
+        <translation>Choisissez une caméra</translation>
+    </message>
+    <message>
+        <source>Connected cameras</source>
+        <translation>Caméras connectées</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 libres</translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>

@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>CameraFinder</name>
+    <message>
+        <source>Connect your camera</source>
+        <translation>Collega la fotocamera</translation>
+    </message>
+    <message>
+        <source>Its settings open as soon as its card appears on this computer.</source>
+        <translation>Le sue impostazioni si aprono non appena la sua scheda compare su questo computer.</translation>
+    </message>
+    <message>
+        <source>Choose a camera</source>
+        <translation>Scegli una fotocamera</translation>
+    </message>
+    <message>
+        <source>Connected cameras</source>
+        <translation>Fotocamere collegate</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>%1 liberi</translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>

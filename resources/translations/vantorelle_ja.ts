@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>CameraFinder</name>
+    <message>
+        <source>Connect your camera</source>
+        <translation>カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Its settings open as soon as its card appears on this computer.</source>
+        <translation>カードがこのコンピューターに表示されると、すぐに設定が開きます。</translation>
+    </message>
+    <message>
+        <source>Choose a camera</source>
+        <translation>カメラを選択</translation>
+    </message>
+    <message>
+        <source>Connected cameras</source>
+        <translation>接続中のカメラ</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>ファームウェア %1</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>空き容量 %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>

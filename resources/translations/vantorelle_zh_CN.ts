@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>CameraFinder</name>
+    <message>
+        <source>Connect your camera</source>
+        <translation>请连接相机</translation>
+    </message>
+    <message>
+        <source>Its settings open as soon as its card appears on this computer.</source>
+        <translation>相机的存储卡出现在这台电脑上时，设置会立即打开。</translation>
+    </message>
+    <message>
+        <source>Choose a camera</source>
+        <translation>选择相机</translation>
+    </message>
+    <message>
+        <source>Connected cameras</source>
+        <translation>已连接的相机</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>固件 %1</translation>
+    </message>
+    <message>
+        <source>%1 free</source>
+        <translation>剩余 %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockFace</name>
     <message>
         <source>Time of day</source>
