@@ -11,9 +11,9 @@ build=$(cd "${1:-build}" && pwd)
 scratch="$build/bench-scratch"
 rm -rf "$scratch"
 mkdir -p "$scratch"
-# The camera volume: exactly what an install puts there; and the same install stripped.
-cmake --install "$build" --prefix "$scratch/volume" >/dev/null
-cmake --install "$build" --prefix "$scratch/stripped" --strip >/dev/null
+# The camera volume: exactly what the card install puts there; and the same install stripped.
+cmake --install "$build" --component card --prefix "$scratch/volume" >/dev/null
+cmake --install "$build" --component card --prefix "$scratch/stripped" --strip >/dev/null
 
 xvfb=""
 stop_xvfb() {

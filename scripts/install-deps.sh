@@ -6,6 +6,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libgtest-dev googletest clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-droid-fallback unzip
+  # for the Debian package: CPack takes its dependencies from dpkg-shlibdeps, which it runs on
+  # the programs that `file` finds
+  dpkg-dev file
 )
 if ! command -v dpkg-query >/dev/null 2>&1; then
   echo "Not a Debian system: install the equivalents of these packages yourself: ${packages[*]}"

@@ -15,5 +15,5 @@ cat >"$volume/ActionConfig" <<'CONFIG'
 [2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]
 CONFIG
 build/tools/picturegen/picturegen --dcim "$volume/DCIM" 2>/dev/null
-cmake --install build --prefix "$volume" --strip >/dev/null
+cmake --install build --component card --prefix "$volume" --strip >/dev/null
 echo "$volume"

@@ -70,7 +70,7 @@ void drawAppIcon(QPainter& painter) {
 } // namespace
 
 bool writeAppIcon(const QDir& dir) {
-    for (int size : {512, 256, 128, 64, 32, 16}) {
+    for (int size : {512, 256, 128, 64, 48, 32, 16}) {
         const QImage image =
             renderImage(QSize(size, size), size / canvas, Qt::transparent, drawAppIcon);
         const QString fileName = size == 512 ? QStringLiteral("vantorelle.png")

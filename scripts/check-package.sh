@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Builds the packages and checks them as a user gets them: the card archive holds vantorelle.app
+# alone; the Debian package holds the computer layout, its menu entry and AppStream metainfo
+# pass their validators, apt installs it with what it depends on, nothing the program links is
+# missing, and the installed program prints its version without a display.
+# Reuses ./build when scripts/test.sh made one. Debian only; installs the package into the
+# system for the check and removes it afterwards.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+
+tools=(desktop-file-utils appstream groff-base)
+missing=()
+for p in "${tools[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -ne 0 ]; then
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+echo "== build the packages"
+if [ ! -f build/CMakeCache.txt ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORELLE_APP=ON >/dev/null
+fi
+cmake --build build --target package
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+zip=build/vantorelle-$version-Linux-card.zip
+deb=./build/vantorelle_${version}_$(dpkg --print-architecture).deb
+ls -l "$zip" "$deb"
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+echo "== the card archive: vantorelle.app at its root, nothing else"
+unzip -Z1 "$zip" | grep -x 'vantorelle.app/vantorelle' >/dev/null || fail "no vantorelle.app/vantorelle in $zip"
+if unzip -Z1 "$zip" | grep -v '^vantorelle\.app/'; then fail "files outside vantorelle.app in $zip"; fi
+
+echo "== the Debian package"
+dpkg-deb --info "$deb"
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+id=org.vantorelle.vantorelle
+expected=(
+  usr/bin/vantorelle
+  "usr/share/applications/$id.desktop"
+  "usr/share/metainfo/$id.metainfo.xml"
+  usr/share/man/man1/vantorelle.1.gz
+  usr/share/doc/vantorelle/copyright
+)
+for size in 16 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for f in "${expected[@]}"; do
+  [ -f "$root/$f" ] || fail "$f is not in the package"
+done
+if dpkg-deb -c "$deb" | grep vantorelle.app; then fail "the card layout is in the package"; fi
+grep -q '^Depends: .*libqt6widgets6' <(dpkg-deb -f "$deb") || fail "no Depends on Qt from dpkg-shlibdeps"
+
+echo "== validate the menu entry, the metainfo and the manual page"
+desktop-file-validate "$root/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+appstreamcli validate-tree --no-net "$root"
+warnings=$(zcat "$root/usr/share/man/man1/vantorelle.1.gz" | groff -man -ww -z 2>&1)
+[ -z "$warnings" ] || fail "manual page: $warnings"
+
+echo "== install it with apt"
+trap 'rm -rf "$root"; DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq vantorelle >/dev/null' EXIT
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "$deb"
+dpkg -L vantorelle
+program=$(command -v vantorelle) || fail "vantorelle is not on the PATH"
+[ "$program" = /usr/bin/vantorelle ] || fail "vantorelle found at $program, not /usr/bin"
+if ldd "$program" | grep 'not found'; then fail "libraries missing for $program"; fi
+for plugin in /usr/lib/*/qt6/plugins/platforms/libqxcb.so; do
+  [ -e "$plugin" ] || fail "Qt's X11 platform plugin is not installed"
+  if ldd "$plugin" | grep 'not found'; then fail "libraries missing for $plugin"; fi
+done
+
+echo "== run it without a display"
+printed=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 vantorelle --version) ||
+  fail "vantorelle --version ended with status $?"
+echo "$printed"
+[ "$printed" = "vantorelle $version" ] || fail "vantorelle --version printed '$printed', not 'vantorelle $version'"
+echo "== the packages are sound"
