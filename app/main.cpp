@@ -73,8 +73,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTORELLE_VERSION));
     const CommandLine command = readCommandLine(argumentsOf(argc, argv));
     if (command.exit) {
-        std::fputs(command.output.toLocal8Bit().constData(), stdout);
-        std::fputs(command.error.toLocal8Bit().constData(), stderr);
+        // Nothing more can be said when the terminal is gone.
+        (void)std::fputs(command.output.toLocal8Bit().constData(), stdout);
+        (void)std::fputs(command.error.toLocal8Bit().constData(), stderr);
         return command.status;
     }
 
