@@ -47,9 +47,9 @@ const config_io::Ops& card() {
             return currentShape == Unreadable ? refuse(EACCES)
                                               : config_io::systemOps().openRead(path);
         };
-        o.createWrite = [](const char* path, unsigned mode) {
+        o.createExclusive = [](const char* path, unsigned mode) {
             return currentShape == Unwritable ? refuse(EACCES)
-                                              : config_io::systemOps().createWrite(path, mode);
+                                              : config_io::systemOps().createExclusive(path, mode);
         };
         o.read = [](int fd, void* buffer, std::size_t size) -> std::ptrdiff_t {
             return currentShape == FailingRead ? refuse(EIO)
