@@ -59,17 +59,22 @@ using ConfigLineArray = std::array<std::unique_ptr<tagConfigLine>, kConfigLineSl
 // Loads the file at `path` into `lines`: pieces of at most 99 bytes, each ending after a line
 // feed if one comes sooner, at most 99 of them; each is classified by kind, and a recognised line
 // loses whatever stood before its "[". Returns 0 and sets `count` on success. Returns -1 and logs
-// "File is not exist" when the file cannot be opened, is a folder or cannot be read to the end of
-// what is loaded; `lines` and `count` are then left as they were. Bytes are not converted; a NUL
-// byte ends a record's text.
+// "File is not exist" when the file cannot be opened, is not a regular file (a folder, a FIFO, a
+// device; a link to a regular file counts as one) or cannot be read to the end of what is
+// loaded; `lines` and `count` are then left as they were. Never waits for a writer or a device.
+// Bytes are not converted; a NUL byte ends a record's text.
 int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string& path);
 
 // Writes records 0 to count-1 of kinds 1 to 5 to `path`, each as its text and a line feed.
-// The new content goes to a temporary file in the same folder, is flushed to the device and then
-// renamed over `path`, so the file on disk is always either the old or the new one. A missing
-// file is created, but a file that disappears while the save runs is not put back. Returns 0 on
-// success; on any failure returns -1, logs it, removes the temporary file and leaves `path` as it
-// was, byte for byte.
+// The new content goes to a temporary file that the save creates under a new name in the same
+// folder (never one that already exists, so planted links are not followed and saves running at
+// the same moment do not share one), is flushed to the device and then renamed over `path`, so
+// the file on disk is always one complete version. The new file gets the old one's permission
+// bits 0777, never setuid, setgid or sticky. A missing file is created, but a file that
+// disappears while the save runs is not put back. After a save, temporary files that earlier
+// saves left behind are removed (names only, never followed). Returns 0 on success; on any
+// failure returns -1, logs it, removes the temporary file and leaves `path` as it was, byte for
+// byte.
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path);
 
 // Decodes the first record of each kind into `setting` (cleared first, then the interval and
@@ -83,8 +88,9 @@ void getConfig(ConfigLineArray& lines, int32_t count, tagSetting& setting);
 // and the refusal is logged. Unknown kinds do nothing.
 void setConfigLine(ConfigLineArray& lines, int32_t& count, const tagSetting& setting, int32_t kind);
 
-// True when `path` names a file that can be opened for reading (a folder does not count).
-// This is the sign that the camera is connected.
+// True when `path` names a regular file, or a link to one, that can be opened for reading; a
+// folder, a FIFO or a device does not count. Never waits. This is the sign that the camera is
+// connected.
 bool canOpenConfig(const std::string& path);
 
 // Diagnostic lines of the library go to this sink; by default each is written to standard error

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -19,13 +20,25 @@ namespace {
 
 #ifdef _WIN32
 
+bool isRegular(unsigned short mode) {
+    return (mode & _S_IFMT) == _S_IFREG;
+}
+
 int openRead(const char* path) {
+    struct _stat64 info {};
+    if (_stat64(path, &info) != 0) {
+        return -1;
+    }
+    if (!isRegular(info.st_mode)) {
+        errno = (info.st_mode & _S_IFDIR) != 0 ? EISDIR : EINVAL;
+        return -1;
+    }
     return _open(path, _O_RDONLY | _O_BINARY);
 }
 
-int createWrite(const char* path, unsigned mode) {
+int createExclusive(const char* path, unsigned mode) {
     (void)mode;
-    return _open(path, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
 
 std::ptrdiff_t readSome(int fd, void* buffer, std::size_t size) {
@@ -52,12 +65,12 @@ int removeFile(const char* path) {
     return _unlink(path);
 }
 
-int isDirectory(int fd) {
+int isRegularFile(int fd) {
     struct _stat64 info {};
     if (_fstat64(fd, &info) != 0) {
         return -1;
     }
-    return (info.st_mode & _S_IFDIR) != 0 ? 1 : 0;
+    return isRegular(info.st_mode) ? 1 : 0;
 }
 
 int permissions(const char* path) {
@@ -65,16 +78,54 @@ int permissions(const char* path) {
     return _stat64(path, &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
 }
 
+std::int64_t ageSeconds(const char* path) {
+    struct _stat64 info {};
+    if (_stat64(path, &info) != 0) {
+        return -1;
+    }
+    return static_cast<std::int64_t>(std::time(nullptr)) - static_cast<std::int64_t>(info.st_mtime);
+}
+
 void syncFolder(const char*) {}
 
 #else
 
 int openRead(const char* path) {
-    return ::open(path, O_RDONLY | O_CLOEXEC);
+    // A FIFO would block the open until a writer comes, and opening a device can have effects
+    // of its own: look first, and open only what looked like a regular file.
+    struct stat info {};
+    if (::stat(path, &info) != 0) {
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        return -1;
+    }
+    // Something else may have been put in its place since: the open must not block either,
+    // and what it opened must still be a regular file.
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    // Reads of a regular file then behave as they always do.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    return fd;
 }
 
-int createWrite(const char* path, unsigned mode) {
-    return ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, static_cast<mode_t>(mode));
+int createExclusive(const char* path, unsigned mode) {
+    int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC;
+#ifdef O_NOFOLLOW
+    flags |= O_NOFOLLOW;
+#endif
+    return ::open(path, flags, static_cast<mode_t>(mode));
 }
 
 std::ptrdiff_t readSome(int fd, void* buffer, std::size_t size) {
@@ -115,21 +166,33 @@ int removeFile(const char* path) {
     return ::unlink(path);
 }
 
-int isDirectory(int fd) {
+int isRegularFile(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         return -1;
     }
-    return S_ISDIR(info.st_mode) ? 1 : 0;
+    return S_ISREG(info.st_mode) ? 1 : 0;
 }
 
 int permissions(const char* path) {
     struct stat info {};
-    return ::stat(path, &info) == 0 ? static_cast<int>(info.st_mode & 07777) : -1;
+    return ::stat(path, &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
+}
+
+std::int64_t ageSeconds(const char* path) {
+    struct stat info {};
+    if (::lstat(path, &info) != 0) {
+        return -1;
+    }
+    return static_cast<std::int64_t>(std::time(nullptr)) - static_cast<std::int64_t>(info.st_mtime);
 }
 
 void syncFolder(const char* folder) {
-    const int fd = ::open(folder, O_RDONLY | O_CLOEXEC);
+    int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+#ifdef O_DIRECTORY
+    flags |= O_DIRECTORY;
+#endif
+    const int fd = ::open(folder, flags);
     if (fd >= 0) {
         (void)::fsync(fd);
         ::close(fd);
@@ -138,8 +201,9 @@ void syncFolder(const char* folder) {
 
 #endif
 
-const Ops kSystemOps{openRead,   createWrite, readSome,    writeSome,   syncFile,  closeFile,
-                     renameFile, removeFile,  isDirectory, permissions, syncFolder};
+const Ops kSystemOps{openRead,      createExclusive, readSome,   writeSome,
+                     syncFile,      closeFile,       renameFile, removeFile,
+                     isRegularFile, permissions,     ageSeconds, syncFolder};
 
 const Ops* current = &kSystemOps;
 

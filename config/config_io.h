@@ -9,10 +9,14 @@
 namespace config_io {
 
 struct Ops {
-    // Opens for reading; returns a descriptor or -1 with errno set.
+    // Opens an existing file for reading, following links, without ever waiting: only a
+    // regular file is opened at all (a FIFO or a device is refused before it is opened), and
+    // the open itself never blocks. Returns a descriptor or -1 with errno set.
     int (*openRead)(const char* path);
-    // Creates or truncates a file for writing, with the permission bits `mode`.
-    int (*createWrite)(const char* path, unsigned mode);
+    // Creates a new file for writing with the permission bits `mode`. Fails with EEXIST when
+    // anything, a link or a dangling link included, already has that name: never opens an
+    // existing file.
+    int (*createExclusive)(const char* path, unsigned mode);
     // Returns bytes read/written, or -1 with errno set.
     std::ptrdiff_t (*read)(int fd, void* buffer, std::size_t size);
     std::ptrdiff_t (*write)(int fd, const void* buffer, std::size_t size);
@@ -21,11 +25,17 @@ struct Ops {
     int (*close)(int fd);
     // Replaces `to` by `from` in one step.
     int (*rename)(const char* from, const char* to);
+    // Removes the name `path`; a link is removed itself, never what it points to.
     int (*remove)(const char* path);
-    // 1 for a folder, 0 for anything else, -1 when the descriptor cannot be examined.
-    int (*isDirectory)(int fd);
-    // Permission bits of an existing file, or -1 when there is none.
+    // 1 for a regular file, 0 for anything else (folder, FIFO, device), -1 when the
+    // descriptor cannot be examined.
+    int (*isRegularFile)(int fd);
+    // Permission bits (0777, never setuid, setgid or sticky) of an existing file, or -1 when
+    // there is none.
     int (*permissions)(const char* path);
+    // Seconds since the entry `path` itself (a link is not followed) was last modified, or -1
+    // when there is none.
+    std::int64_t (*ageSeconds)(const char* path);
     // Flushes the folder holding a renamed file; failures are not errors (not every file
     // system supports it).
     void (*syncFolder)(const char* folder);

@@ -5,9 +5,22 @@
 #include "line_scan.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstring>
+#include <exception>
+#include <filesystem>
+#include <random>
 #include <string>
+#include <string_view>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -44,7 +57,7 @@ class Descriptor {
 };
 
 bool isReadableFile(const Descriptor& file) {
-    return file.valid() && config_io::ops().isDirectory(file.get()) == 0;
+    return file.valid() && config_io::ops().isRegularFile(file.get()) == 1;
 }
 
 // Reads what a load can use, stopping early at the end of the file. False on a read error.
@@ -98,10 +111,124 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
-std::string temporaryPathFor(const std::string& path) {
+// A save writes the new content to a temporary file of its own in the same folder, named
+// ".ActionConfig.<random part>.tmp" with a part made anew for each save, and renames it over the
+// file. Several programs (two windows, a script) may save the same file at the same moment, and
+// whoever had the card may have planted links under any name: each save therefore creates its
+// file exclusively under a name nobody uses yet and writes only into the file it created.
+constexpr std::size_t kUniquePartLength = 12;
+constexpr std::string_view kUniquePartAlphabet = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr int kMostCreateAttempts = 100;
+// Temporary files that nobody has written to for this long are left over from a save that was
+// killed before its rename. See removeLeftovers.
+constexpr std::int64_t kStaleAfterSeconds = 24 * 60 * 60;
+
+std::size_t nameStartOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return slash == std::string::npos ? 0 : slash + 1;
+}
+
+// The one fixed temporary name that earlier versions of the program used.
+std::string fixedTemporaryPathFor(const std::string& path) {
+    const std::size_t nameStart = nameStartOf(path);
     return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".tmp";
+}
+
+std::uint64_t mixBits(std::uint64_t x) {
+    x += 0x9e3779b97f4a7c15ULL;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+
+// Random where the system offers randomness, and distinct between processes (also forked
+// ones) and between the saves of one process even where it does not.
+std::string uniquePart() {
+    static std::atomic<std::uint64_t> serial{0};
+#ifdef _WIN32
+    const auto process = static_cast<std::uint64_t>(_getpid());
+#else
+    const auto process = static_cast<std::uint64_t>(::getpid());
+#endif
+    const auto now =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::uint64_t bits = mixBits(process ^ mixBits(now ^ mixBits(++serial)));
+    try {
+        std::random_device device;
+        bits ^= (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    } catch (const std::exception&) {
+        // No source of randomness: the process, the clock and the serial number remain.
+    }
+    std::string part;
+    for (std::size_t i = 0; i < kUniquePartLength; ++i) {
+        part.push_back(kUniquePartAlphabet[bits % kUniquePartAlphabet.size()]);
+        bits /= kUniquePartAlphabet.size();
+    }
+    return part;
+}
+
+std::string temporaryPathFor(const std::string& path) {
+    const std::size_t nameStart = nameStartOf(path);
+    return path.substr(0, nameStart) + "." + path.substr(nameStart) + "." + uniquePart() + ".tmp";
+}
+
+bool isTemporaryName(const std::string& entry, const std::string& fileName) {
+    const std::string prefix = "." + fileName + ".";
+    const std::string suffix = ".tmp";
+    if (entry.size() != prefix.size() + kUniquePartLength + suffix.size() ||
+        entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    const auto unique = std::string_view(entry).substr(prefix.size(), kUniquePartLength);
+    return std::all_of(unique.begin(), unique.end(), [](char c) {
+        return kUniquePartAlphabet.find(c) != std::string_view::npos;
+    });
+}
+
+// Creates the temporary file of one save under a name of its own; -1 with errno set on failure.
+int createTemporary(const std::string& path, unsigned mode, std::string& temporary) {
+    for (int attempt = 0; attempt < kMostCreateAttempts; ++attempt) {
+        temporary = temporaryPathFor(path);
+        const int fd = config_io::ops().createExclusive(temporary.c_str(), mode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// Removes temporary files left behind by saves that were killed before their rename: the fixed
+// name of earlier versions, and files of the present naming that nobody has written to for a
+// day. Another program saving the same file at this moment has a temporary file of the present
+// naming too, which must stay: a live save writes its file right after creating it and renames
+// it within seconds, so a file untouched for a day belongs to no live save, with a wide margin
+// for cards whose clock is off by summer time or a time zone. (Should a save still be stopped
+// for longer than that, its rename fails and it reports the failure; the file stays whole.)
+// Names are removed, never opened: a link planted under such a name goes itself, and what it
+// points to is not touched. A folder of such a name cannot be removed this way and is left; it
+// stands in the way of nothing, as every save picks a new name.
+void removeLeftovers(const std::string& path) {
+    const config_io::Ops& io = config_io::ops();
+    io.remove(fixedTemporaryPathFor(path).c_str());
+    const std::string folderPrefix = path.substr(0, nameStartOf(path));
+    const std::string fileName = path.substr(nameStartOf(path));
+    try {
+        std::error_code error;
+        std::filesystem::directory_iterator entry(folderOf(path), error);
+        for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+            const std::string name = entry->path().filename().string();
+            if (!isTemporaryName(name, fileName)) {
+                continue;
+            }
+            const std::string leftover = folderPrefix + name;
+            if (io.ageSeconds(leftover.c_str()) >= kStaleAfterSeconds) {
+                io.remove(leftover.c_str());
+            }
+        }
+    } catch (const std::exception&) {
+        // Tidying up is not part of the save, which has succeeded.
+    }
 }
 
 void logSaveFailure(const std::string& path, const char* step, int error) {
@@ -182,11 +309,11 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path) {
     const config_io::Ops& io = config_io::ops();
     const std::string content = contentOf(lines, count);
-    const std::string temporary = temporaryPathFor(path);
     const int existingMode = io.permissions(path.c_str());
     const unsigned mode = existingMode >= 0 ? static_cast<unsigned>(existingMode) : 0644U;
 
-    Descriptor file(io.createWrite(temporary.c_str(), mode));
+    std::string temporary;
+    Descriptor file(createTemporary(path, mode, temporary));
     if (!file.valid()) {
         logSaveFailure(path, "creating the temporary file", errno);
         configLog("File is not exist");
@@ -217,6 +344,7 @@ int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::s
         return -1;
     }
     io.syncFolder(folderOf(path).c_str());
+    removeLeftovers(path);
     return 0;
 }
 

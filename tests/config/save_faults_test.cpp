@@ -31,10 +31,10 @@ int failWith(int error) {
 const config_io::Ops& faultyOps() {
     static const config_io::Ops ops = [] {
         config_io::Ops o = config_io::systemOps();
-        o.createWrite = [](const char* path, unsigned mode) {
+        o.createExclusive = [](const char* path, unsigned mode) {
             return activeFault.step == Step::Create
                        ? failWith(activeFault.error)
-                       : config_io::systemOps().createWrite(path, mode);
+                       : config_io::systemOps().createExclusive(path, mode);
         };
         // Writes go one byte at a time so that a failing second write leaves a partial file.
         o.write = [](int fd, const void* buffer, std::size_t) -> std::ptrdiff_t {
@@ -68,7 +68,8 @@ TEST(SaveFaults, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
     int faultsInjected = 0;
     for (const Step step : {Step::Create, Step::FirstWrite, Step::SecondWrite, Step::Sync,
                             Step::Close, Step::Rename}) {
-        for (const int error : {ENOSPC, EROFS, EIO, ENOENT}) {
+        // EEXIST at the creation is a name taken at every try: the save gives up, never loops.
+        for (const int error : {ENOSPC, EROFS, EIO, ENOENT, EEXIST}) {
             const ScratchFolder folder;
             const std::string path = folder.file("ActionConfig");
             writeBytes(path, kOld);

@@ -12,6 +12,8 @@
 #include "config_io.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +21,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,9 +51,9 @@ const config_io::Ops& card() {
             return currentShape == Unreadable ? refuse(EACCES)
                                               : config_io::systemOps().openRead(path);
         };
-        o.createWrite = [](const char* path, unsigned mode) {
+        o.createExclusive = [](const char* path, unsigned mode) {
             return currentShape == Unwritable ? refuse(EACCES)
-                                              : config_io::systemOps().createWrite(path, mode);
+                                              : config_io::systemOps().createExclusive(path, mode);
         };
         o.read = [](int fd, void* buffer, std::size_t size) -> std::ptrdiff_t {
             return currentShape == FailingRead ? refuse(EIO)
@@ -159,6 +163,7 @@ class HostileFilesTest : public QObject {
   private slots:
     void startsThenOneClickWritesAWellFormedFileOrNothing_data();
     void startsThenOneClickWritesAWellFormedFileOrNothing();
+    void aFifoPutInPlaceOfTheFileEndsTheProgram();
     void cleanupTestCase();
 };
 
@@ -268,6 +273,27 @@ void HostileFilesTest::startsThenOneClickWritesAWellFormedFileOrNothing() {
     if (!repeatKinds.contains(QLatin1String(QTest::currentDataTag()))) {
         QCOMPARE(rewritten, written);
     }
+}
+
+void HostileFilesTest::aFifoPutInPlaceOfTheFileEndsTheProgram() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    const QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    // Renamed over the file, so that the file is never missing for the presence watch.
+    const QByteArray fifo = QFile::encodeName(volume.root() + QStringLiteral("/fifo"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0644), 0);
+    QCOMPARE(std::rename(fifo.constData(), QFile::encodeName(volume.configPath()).constData()), 0);
+    // A presence check that waited for a writer would freeze the window for good: the alarm
+    // ends the test instead.
+    ::alarm(10);
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 2000);
+    ::alarm(0);
+    std::printf("FIFO in place of ActionConfig: program ended after %lld ms\n", clock.elapsed());
+    QVERIFY(desktop.alerts.isEmpty());
 }
 
 void HostileFilesTest::cleanupTestCase() {

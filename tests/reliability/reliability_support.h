@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-// Every entry of `folder`, hidden ones (a left-over ".ActionConfig.tmp") included, sorted by
+// Every entry of `folder`, hidden ones (a left-over temporary file) included, sorted by
 // name.
 QStringList entriesOf(const QString& folder);
 

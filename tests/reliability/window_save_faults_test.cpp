@@ -34,11 +34,11 @@ int fail() {
 const config_io::Ops& faultyCard() {
     static const config_io::Ops ops = [] {
         config_io::Ops o = config_io::systemOps();
-        o.createWrite = [](const char* path, unsigned mode) {
+        o.createExclusive = [](const char* path, unsigned mode) {
             if (faultyStep == Step::Create) {
                 return fail();
             }
-            temporaryFile = config_io::systemOps().createWrite(path, mode);
+            temporaryFile = config_io::systemOps().createExclusive(path, mode);
             return temporaryFile;
         };
         // One byte at a time, failing at the second call: part of the new file is on the card
