@@ -13,23 +13,60 @@
 #include <optional>
 #include <vector>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // More than a load ever uses (99 pieces of 99 bytes) and more than a save ever writes
 // (100 lines of 100 bytes): a difference that matters always shows in this much of the file.
-constexpr qint64 kCardHeadBytes = 16 * 1024;
+constexpr std::size_t kCardHeadBytes = 16 * 1024;
 
-// The first bytes of the file, or nothing when it cannot be opened or read.
+// The first bytes of the file, or nothing when it is no regular file or cannot be read. The
+// open does not wait: a FIFO planted in the file's place must not stop the window.
 std::optional<QByteArray> readCardHead(const std::string& path) {
+#ifdef _WIN32
     QFile file(QFile::decodeName(path.c_str()));
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    QByteArray bytes = file.read(kCardHeadBytes);
+    QByteArray bytes = file.read(static_cast<qint64>(kCardHeadBytes));
     if (file.error() != QFileDevice::NoError) {
         return std::nullopt;
     }
     return bytes;
+#else
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    std::optional<QByteArray> bytes;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        char buffer[kCardHeadBytes];
+        std::size_t filled = 0;
+        bool failed = false;
+        while (filled < sizeof buffer) {
+            const ssize_t n = ::read(fd, buffer + filled, sizeof buffer - filled);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                failed = n < 0;
+                break;
+            }
+            filled += static_cast<std::size_t>(n);
+        }
+        if (!failed) {
+            bytes = QByteArray(buffer, static_cast<qsizetype>(filled));
+        }
+    }
+    ::close(fd);
+    return bytes;
+#endif
 }
 
 std::size_t textLength(const tagConfigLine& line) {
@@ -47,7 +84,7 @@ QByteArray savedBytes(const ConfigLineArray& lines, int32_t count) {
             bytes.append('\n');
         }
     }
-    return bytes.left(kCardHeadBytes);
+    return bytes.left(static_cast<qsizetype>(kCardHeadBytes));
 }
 
 std::vector<tagConfigLine> copyOfLines(const ConfigLineArray& lines, int32_t count) {
@@ -100,8 +137,8 @@ bool isNoSpace(int error) {
 
 // The notice band: under the page menu, or at the foot of the date and time page, which
 // covers the menu's place.
-constexpr QRect kNoticeUnderMenu(35, 129, 500, 24);
-constexpr QRect kNoticeOnDatePage(45, 398, 465, 24);
+constexpr QRect kNoticeUnderMenu(35, 130, 500, 20);
+constexpr QRect kNoticeOnDatePage(45, 400, 465, 20);
 
 } // namespace
 
@@ -206,7 +243,7 @@ void Tavik_CamAppDelegate::setUpSaveNotice() {
     ui.saveNotice->setAttribute(Qt::WA_StyledBackground);
     ui.saveNotice->setStyleSheet(
         QStringLiteral("#saveNotice { background-color: rgba(214, 158, 46, 230);"
-                       " color: rgb(28, 31, 36); border-radius: 6px; padding: 0px 12px;"
+                       " color: rgb(28, 31, 36); border-radius: 5px; padding: 0px 12px;"
                        " font-weight: 600; }"));
     ui.saveNotice->setAccessibleName(tr("Save failed"));
     ui.saveNotice->hide();

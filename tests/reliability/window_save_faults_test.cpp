@@ -96,9 +96,9 @@ const QLabel* saveNotice(const Tavik_CamAppDelegate& program) {
     return program.window()->findChild<QLabel*>(QStringLiteral("saveNotice"));
 }
 
-// One setting of each kind of page: how to reach it, the click whose save fails, how the
-// window and the record show the value the card still holds, a later click on the same line
-// and the file it writes.
+// One setting of each kind of page, reset all and the format request: how to reach it, the click
+// whose save fails, how the window and the record show the value the card still holds, a later
+// click on the same line and the file it writes.
 struct Choice {
     const char* name;
     const char* page;
@@ -138,6 +138,20 @@ const Choice kChoices[] = {
                 p.widgets().timePicker->time() == QTime(18, 30, 5);
      },
      "buttonNTSC", kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
+    {"reset all", nullptr, nullptr, "buttonAutoResetAll",
+     [](const Tavik_CamAppDelegate& p) {
+         return p.settings().photoResolution == 1 && p.settings().autoRot == 1 &&
+                onlySelected(p, "buttonPAL", "buttonNTSC") &&
+                onlySelected(p, "buttonAutoRotOff", "buttonAutoRotOn");
+     },
+     "buttonAutoResetAll",
+     "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n"
+     "[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n" +
+         kFirmware},
+    {"format request", nullptr, nullptr, "buttonAutoFormatOK",
+     [](const Tavik_CamAppDelegate& p) { return !p.widgets().buttonCancelFormat->isVisible(); },
+     "buttonAutoFormatOK",
+     kPhoto + kVideo + kGeneral + kFirmware + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"},
 };
 
 // What the notice says first for the error a save failed with.
@@ -295,7 +309,7 @@ void WindowSaveFaultsTest::aReadOnlyOrFullCardRefusesTheSave() {
 }
 
 void WindowSaveFaultsTest::cleanupTestCase() {
-    std::printf("save faults injected through the window: %d (5 steps x 4 errors x %d settings), "
+    std::printf("save faults injected through the window: %d (5 steps x 4 errors x %d actions), "
                 "old file intact, no temporary file, the stored value shown with its cause and "
                 "the notice gone after the next good save\n",
                 savesFailed, static_cast<int>(std::size(kChoices)));
