@@ -140,10 +140,12 @@ void Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnComboxTimelapse() {
+    // The pick is taken first: a file another program changed is shown again before it.
     const int index = ui.timeLipse->currentIndex();
     followCard();
     if (index >= 0 && index <= 3) {
         settingValue.timeLapseValue = index + 1;
+        selectStoredInterval();
     }
     saveLines({kPhotoLine});
 }
