@@ -97,6 +97,7 @@ void Tavik_CamAppDelegate::repaintGroup(const ButtonGroup& group, const tagSetti
 
 void Tavik_CamAppDelegate::chooseValue(int32_t tagSetting::*field, int32_t value, Repaint repaint,
                                        int32_t kind) {
+    followCard();
     if (settingValue.*field == value) {
         return;
     }

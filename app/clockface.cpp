@@ -214,8 +214,10 @@ void ClockFace::wheelEvent(QWheelEvent* event) {
         return;
     }
     // High-resolution wheels report fractions of a notch; they are collected until a whole
-    // notch has turned.
-    wheelRemainder_ += delta;
+    // notch has turned. More than a day's worth of notches turns the clock no further, and
+    // keeps the sums below far from overflowing whatever the event claims.
+    constexpr int kMostPerEvent = 24 * QWheelEvent::DefaultDeltasPerStep;
+    wheelRemainder_ += std::clamp(delta, -kMostPerEvent, kMostPerEvent);
     const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
     wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;
     if (notches != 0) {

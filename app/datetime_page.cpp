@@ -6,12 +6,45 @@
 
 #include <QTextCharFormat>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSyncIntervalMs = 60 * 1000;
 
 QDateTime limit(const char* text) {
     return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy,M,d,H,m,s"));
+}
+
+// Date and time as wall-clock figures: the camera's clock knows no time zones or daylight
+// saving, so its arithmetic is done in UTC on the figures the computer shows.
+QDateTime wallClock(const QDate& date, const QTime& time) {
+    return {date, time, Qt::UTC};
+}
+
+QDateTime wallClock(const QDateTime& local) {
+    return wallClock(local.date(), local.time());
+}
+
+// The clock runs from the first moment of the pickers' first day to the last moment of their
+// last day, and stops there.
+const QDateTime& clockStart() {
+    static const QDateTime start = wallClock(QDate(2013, 1, 1), QTime(0, 0, 0));
+    return start;
+}
+
+const QDateTime& clockEnd() {
+    static const QDateTime end = wallClock(QDate(2037, 12, 31), QTime(23, 59, 59, 999));
+    return end;
+}
+
+QDateTime withinClockRange(const QDateTime& value) {
+    return std::clamp(value, clockStart(), clockEnd());
+}
+
+// The pickers show whole seconds.
+QTime shownTime(const QTime& time) {
+    return {time.hour(), time.minute(), time.second()};
 }
 
 } // namespace
@@ -45,43 +78,79 @@ void Tavik_CamAppDelegate::MouseClickOnCalender() {
     ui.date->setDate(ui.calender->selectedDate());
 }
 
+// A date or a time the user sets becomes the clock's, from where it runs on; setting the date
+// keeps the running time of day.
 void Tavik_CamAppDelegate::MouseClickOnDate() {
     ui.calender->setSelectedDate(ui.date->date());
+    if (!showingClock_) {
+        clockOffsetMs_ =
+            wallClock(services_->now()).msecsTo(wallClock(ui.date->date(), runningClock().time()));
+    }
 }
 
 void Tavik_CamAppDelegate::MouseClickOnTime() {
     ui.clock->setTime(ui.timePicker->time());
+    if (!showingClock_) {
+        clockOffsetMs_ =
+            wallClock(services_->now()).msecsTo(wallClock(ui.date->date(), ui.timePicker->time()));
+    }
 }
 
 void Tavik_CamAppDelegate::MouseClickOnClock() {
     ui.timePicker->setTime(ui.clock->time());
 }
 
-// The clock runs on as a date and time: past midnight the date pickers show the next day, so
-// the date stored with the time is never a day behind. While the page is not shown the pickers
-// are left alone and only count the seconds they are behind; they catch up before anyone
-// looks at them or reads them, which spares a hidden page a repaint every second.
+// The camera clock is the computer's clock plus an offset, so it neither lags behind when
+// ticks come late nor needs the ticks at all while the page is hidden: the pickers are set
+// from it when the page is shown and every second while it is. Past midnight the date moves
+// on with the time; at the pickers' last moment the clock stops.
 void Tavik_CamAppDelegate::onTimer() {
-    ++clockBehind_;
     if (curView == ui.dateSetView) {
         catchUpClock();
     }
 }
 
+QDateTime Tavik_CamAppDelegate::runningClock() {
+    return withinClockRange(wallClock(services_->now()).addMSecs(clockOffsetMs_));
+}
+
 void Tavik_CamAppDelegate::catchUpClock() {
-    if (clockBehind_ == 0) {
-        return;
-    }
-    // Wall-clock arithmetic: the camera's clock knows no time zones or daylight saving.
-    const QDateTime shown(ui.date->date(), ui.timePicker->time(), Qt::UTC);
-    const QDateTime next = shown.addSecs(clockBehind_);
-    clockBehind_ = 0;
-    ui.timePicker->setTime(next.time());
-    ui.clock->setTime(next.time());
-    if (next.date() != shown.date()) {
-        ui.date->setDate(next.date());
+    const QDateTime now = runningClock();
+    showingClock_ = true;
+    ui.timePicker->setTime(shownTime(now.time()));
+    ui.clock->setTime(shownTime(now.time()));
+    if (now.date() != ui.date->date()) {
+        ui.date->setDate(now.date());
         ui.calender->setSelectedDate(ui.date->date());
     }
+    showingClock_ = false;
+}
+
+// The clock set to `value`, from where it runs on.
+void Tavik_CamAppDelegate::setDatePickers(const QDateTime& value) {
+    const QDateTime start = withinClockRange(wallClock(value));
+    clockOffsetMs_ = wallClock(services_->now()).msecsTo(start);
+    showingClock_ = true;
+    ui.calender->setSelectedDate(start.date());
+    ui.timePicker->setTime(shownTime(start.time()));
+    ui.clock->setTime(shownTime(start.time()));
+    ui.date->setDate(start.date());
+    showingClock_ = false;
+}
+
+// The clock set to the date and time the record holds.
+void Tavik_CamAppDelegate::showStoredClock() {
+    const QString text = QStringLiteral("%1,%2,%3,%4,%5,%6")
+                             .arg(settingValue.year)
+                             .arg(settingValue.month)
+                             .arg(settingValue.date)
+                             .arg(settingValue.hour)
+                             .arg(settingValue.minute)
+                             .arg(settingValue.second);
+    const QDateTime stored = QDateTime::fromString(text, QStringLiteral("yyyy,M,d,H,m,s"));
+    // A record without a valid date (a file without its general line) shows the computer's
+    // clock, the natural place to start setting the camera's.
+    setDatePickers(stored.isValid() ? stored : services_->now());
 }
 
 QDateTime Tavik_CamAppDelegate::pickerDateTime() {
@@ -89,22 +158,42 @@ QDateTime Tavik_CamAppDelegate::pickerDateTime() {
     return {ui.date->date(), ui.timePicker->time()};
 }
 
-void Tavik_CamAppDelegate::storePickersAndSave() {
+// Stores the clock as the pickers show it. A store the card refuses puts the record and the
+// pickers back on what the card holds and ends a running synchronisation, which could only go
+// on storing a time the card does not take.
+bool Tavik_CamAppDelegate::storePickersAndSave() {
     const QDateTime value = pickerDateTime();
+    // A clock another program stored is shown by the look at the card; the one stored here is
+    // the one the user sees, so it goes on running.
+    const qint64 offset = clockOffsetMs_;
+    followCard();
+    if (clockOffsetMs_ != offset) {
+        clockOffsetMs_ = offset;
+        catchUpClock();
+    }
     settingValue.hour = value.time().hour();
     settingValue.minute = value.time().minute();
     settingValue.second = value.time().second();
     settingValue.year = value.date().year();
     settingValue.month = value.date().month();
     settingValue.date = value.date().day();
-    saveLines({kGeneralLine});
+    if (saveLines({kGeneralLine}) == 0) {
+        return true;
+    }
+    if (timer != nullptr) {
+        timer->stop();
+    }
+    return false;
 }
 
 // Takes the computer's date and time, stores it at once and then every minute while the
 // program runs. A second Sync restarts the one timer.
 void Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC() {
-    setDatePickers(services_->now());
-    storePickersAndSave();
+    clockOffsetMs_ = 0;
+    catchUpClock();
+    if (!storePickersAndSave()) {
+        return;
+    }
     if (timer == nullptr) {
         timer = std::make_unique<QTimer>();
         connect(timer.get(), &QTimer::timeout, this, &Tavik_CamAppDelegate::updateTime);

@@ -50,6 +50,7 @@ void Tavik_CamAppDelegate::setUpFrame() {
     setUpGeneralPage();
     setUpResetAndFormat();
     setUpDateTimePage();
+    setUpSaveNotice();
     defineButtonGroups();
     connectControls();
 
@@ -142,6 +143,7 @@ void Tavik_CamAppDelegate::connectControls() {
         {ui.buttonAutoDateSet, &Tavik_CamAppDelegate::MouseClickOnBtnDateSet},
         {ui.buttonAutoResetAll, &Tavik_CamAppDelegate::MouseClickOnBtnReset},
         {ui.buttonAutoFormatOK, &Tavik_CamAppDelegate::MouseClickOnBtnFormatOK},
+        {ui.buttonCancelFormat, &Tavik_CamAppDelegate::MouseClickOnBtnCancelFormat},
         {ui.buttonBrowse, &Tavik_CamAppDelegate::MouseClickOnBtnBrowse},
         {ui.buttonSYNWithPC, &Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC},
         {ui.buttonAutoDateOK, &Tavik_CamAppDelegate::MouseClickOnBtnDateSetOK},
@@ -178,6 +180,7 @@ void Tavik_CamAppDelegate::switchToPage(QWidget* page) {
     page->show();
     page->raise();
     curView = page;
+    placeSaveNotice();
 }
 
 void Tavik_CamAppDelegate::returnToGeneralPage() {
@@ -247,6 +250,12 @@ void Tavik_CamAppDelegate::MouseClickOnBtnBack() {
 }
 
 void Tavik_CamAppDelegate::initSelectButtonBK(tagSetting* setting) {
+    paintGroups(setting);
+    showStoredClock();
+    showFormatRequest();
+}
+
+void Tavik_CamAppDelegate::paintGroups(tagSetting* setting) {
     const Repaint repaints[] = {
         &Tavik_CamAppDelegate::changeSelectPRButtonImage,
         &Tavik_CamAppDelegate::changeSelectPMButtonImage,
@@ -261,24 +270,4 @@ void Tavik_CamAppDelegate::initSelectButtonBK(tagSetting* setting) {
         (this->*repaint)(setting);
     }
     setting->isInit = 0;
-
-    const QString text = QStringLiteral("%1,%2,%3,%4,%5,%6")
-                             .arg(settingValue.year)
-                             .arg(settingValue.month)
-                             .arg(settingValue.date)
-                             .arg(settingValue.hour)
-                             .arg(settingValue.minute)
-                             .arg(settingValue.second);
-    const QDateTime stored = QDateTime::fromString(text, QStringLiteral("yyyy,M,d,H,m,s"));
-    // A record without a valid date (a file without its general line) shows the computer's
-    // clock, the natural place to start setting the camera's.
-    setDatePickers(stored.isValid() ? stored : services_->now());
-}
-
-void Tavik_CamAppDelegate::setDatePickers(const QDateTime& value) {
-    clockBehind_ = 0;
-    ui.calender->setSelectedDate(value.date());
-    ui.timePicker->setTime(value.time());
-    ui.clock->setTime(value.time());
-    ui.date->setDate(value.date());
 }

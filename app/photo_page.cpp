@@ -38,11 +38,16 @@ void Tavik_CamAppDelegate::setThreeResolutionsEnabled(bool enabled) {
     }
 }
 
-// Shows the interval box on the photo page with the stored interval selected; a stored value
-// that is no entry of the list selects none.
-void Tavik_CamAppDelegate::attachIntervalBox(int frameY) {
+// Selects the stored interval in the box; a stored value that is no entry of the list selects
+// none.
+void Tavik_CamAppDelegate::selectStoredInterval() {
     const int32_t value = settingValue.timeLapseValue;
     ui.timeLipse->setCurrentIndex(value >= 1 && value <= ui.timeLipse->count() ? value - 1 : -1);
+}
+
+// Shows the interval box on the photo page with the stored interval selected.
+void Tavik_CamAppDelegate::attachIntervalBox(int frameY) {
+    selectStoredInterval();
     ui.timeLipse->setGeometry(frameInParent(390, frameY, 75, 26, kPhotoPageHeight));
     ui.timeLipse->show();
     ui.labelInterval->show();
@@ -54,10 +59,19 @@ void Tavik_CamAppDelegate::detachIntervalBox() {
 }
 
 void Tavik_CamAppDelegate::applyPhotoModeAtStartup() {
-    if (settingValue.photoMode == 2) {
-        setThreeResolutionsEnabled(false);
-    } else if (settingValue.photoMode == 3) {
+    showPhotoMode();
+}
+
+// What the stored capture mode allows on the page: burst disables the three resolutions other
+// than 5MP, time-lapse shows the interval box with the stored interval.
+void Tavik_CamAppDelegate::showPhotoMode() {
+    setThreeResolutionsEnabled(settingValue.photoMode != 2);
+    if (settingValue.photoMode != 3) {
+        detachIntervalBox();
+    } else if (ui.timeLipse->isHidden()) {
         attachIntervalBox(kIntervalYAtStartup);
+    } else {
+        selectStoredInterval();
     }
 }
 
@@ -82,6 +96,7 @@ void Tavik_CamAppDelegate::MouseClickOnBtnVGA() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnSingle() {
+    followCard();
     if (settingValue.photoMode == 1) {
         return;
     }
@@ -95,6 +110,7 @@ void Tavik_CamAppDelegate::MouseClickOnBtnSingle() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnBurst() {
+    followCard();
     if (settingValue.photoMode == 2) {
         return;
     }
@@ -112,6 +128,7 @@ void Tavik_CamAppDelegate::MouseClickOnBtnBurst() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse() {
+    followCard();
     if (settingValue.photoMode == 3) {
         return;
     }
@@ -123,9 +140,12 @@ void Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnComboxTimelapse() {
+    // The pick is taken first: a file another program changed is shown again before it.
     const int index = ui.timeLipse->currentIndex();
+    followCard();
     if (index >= 0 && index <= 3) {
         settingValue.timeLapseValue = index + 1;
+        selectStoredInterval();
     }
     saveLines({kPhotoLine});
 }

@@ -14,6 +14,26 @@ void Tavik_CamAppDelegate::setUpResetAndFormat() {
     ui.buttonAutoResetAll->setTitleLeftInset(24);
     // Browse reacts to the pointer like the other single buttons beside it.
     setUpSingleButton(ui.buttonBrowse, "single.png", "single_hold.png");
+    // A pending format request reads as a warning, in the amber of the save notice.
+    ui.formatRequestNotice->setStyleSheet(QStringLiteral("color: rgb(214, 158, 46);"));
+    setUpSingleButton(ui.buttonCancelFormat, "single.png", "single_hold.png");
+}
+
+// The General page says so while the card holds a format request, and offers to take it back.
+void Tavik_CamAppDelegate::showFormatRequest() {
+    const bool pending = formatRequestPending();
+    ui.formatRequestNotice->setVisible(pending);
+    ui.buttonCancelFormat->setVisible(pending);
+}
+
+bool Tavik_CamAppDelegate::formatRequestPending() const {
+    for (int32_t i = 0; i < lineCount; ++i) {
+        const tagConfigLine* line = configLineArray[static_cast<std::size_t>(i)].get();
+        if (line != nullptr && line->kind == kFormatLine) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
@@ -21,6 +41,7 @@ void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
                   QString()}) != DesktopServices::kDefaultButton) {
         return;
     }
+    followCard();
     if (settingValue.photoMode == 3) {
         detachIntervalBox();
     }
@@ -44,5 +65,14 @@ void Tavik_CamAppDelegate::MouseClickOnBtnFormatOK() {
                   QString()}) != DesktopServices::kDefaultButton) {
         return;
     }
+    followCard();
     saveLines({kFormatLine});
+}
+
+// Takes a format request back: the request line goes, every other line stays.
+void Tavik_CamAppDelegate::MouseClickOnBtnCancelFormat() {
+    followCard();
+    if (formatRequestPending()) {
+        saveLines({}, true);
+    }
 }

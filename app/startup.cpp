@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QStorageInfo>
 
+#include <cerrno>
+
 namespace {
 
 // Used when the file opened at the camera check but could not be loaded right after.
@@ -40,11 +42,14 @@ Tavik_CamAppDelegate::Tavik_CamAppDelegate(DesktopServices* services, QObject* p
         services_ = ownServices_.get();
     }
     setConfigLogSink([](std::string_view line) {
+        // A failed save leaves the cause in errno for the window to name; logging keeps it.
+        const int cause = errno;
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
             line.remove_suffix(1);
         }
         qInfo().noquote() << QString::fromLocal8Bit(line.data(),
                                                     static_cast<qsizetype>(line.size()));
+        errno = cause;
     });
     ui.setupUi(window_.get());
     window_->installEventFilter(this);
@@ -85,11 +90,9 @@ void Tavik_CamAppDelegate::buildConfigPath() {
 }
 
 void Tavik_CamAppDelegate::loadSettings() {
-    if (readAllConfig(configLineArray, lineCount, configfile_path) == 0) {
-        getConfig(configLineArray, lineCount, settingValue);
-        configLoaded = true;
-    } else {
+    if (!loadFromCard()) {
         settingValue = startupDefaults();
+        storedSetting_ = settingValue;
         configLoaded = false;
     }
 }
@@ -150,22 +153,6 @@ void Tavik_CamAppDelegate::applicationWillTerminate() {
     runAlert({tr("please disconnect your camera from PC immediately to ensure the date&time is "
                  "set correctly"),
               QString(), tr("OK"), QString(), QString()});
-}
-
-int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds) {
-    if (!configLoaded) {
-        qInfo("The settings file was not loaded at start-up; it is left as it is");
-        return -1;
-    }
-    // A camera that has just gone away gets no new file in its place; the presence watch
-    // ends the program.
-    if (!canOpenConfig(configfile_path)) {
-        return -1;
-    }
-    for (const int32_t kind : kinds) {
-        setConfigLine(configLineArray, lineCount, settingValue, kind);
-    }
-    return saveConfigLine(configLineArray, lineCount, configfile_path);
 }
 
 // The folder that holds the camera's settings file: the root of its card.

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BlackScroller;
@@ -107,6 +108,7 @@ class Tavik_CamAppDelegate : public QObject {
     // Reset all and SD-card format.
     void MouseClickOnBtnReset();
     void MouseClickOnBtnFormatOK();
+    void MouseClickOnBtnCancelFormat();
 
     // Date and time page.
     void MouseClickOnCalender();
@@ -160,6 +162,7 @@ class Tavik_CamAppDelegate : public QObject {
     void returnToGeneralPage();
     void repaintMenu(QWidget* page);
     void setDatePickers(const QDateTime& value);
+    void paintGroups(tagSetting* setting);
 
     // Pages.
     void setUpPhotoPage();
@@ -169,19 +172,39 @@ class Tavik_CamAppDelegate : public QObject {
     void setUpDateTimePage();
     void defineButtonGroups();
     void applyPhotoModeAtStartup();
+    void showPhotoMode();
+    void showFormatRequest();
+    bool formatRequestPending() const;
     void attachIntervalBox(int qtY);
+    void selectStoredInterval();
     void detachIntervalBox();
     void setThreeResolutionsEnabled(bool enabled);
     void repaintGroup(const ButtonGroup& group, const tagSetting& setting);
     // A click on a button of a group: stores `value`, repaints and saves the line `kind`.
     void chooseValue(int32_t tagSetting::*field, int32_t value, Repaint repaint, int32_t kind);
-    void storePickersAndSave();
+    bool storePickersAndSave();
     QDateTime pickerDateTime();
+    QDateTime runningClock();
     void catchUpClock();
+    void showStoredClock();
     void limitDatePickers();
 
-    // Saving: re-encodes the lines of `kinds` and rewrites the file once.
-    int32_t saveLines(std::initializer_list<int32_t> kinds);
+    // The card's file and the window in step (cardsync.cpp).
+    // Loads and decodes the file as it is on the card now; false when it cannot be loaded.
+    bool loadFromCard();
+    // Loads the file again when it is no longer what this program last loaded or wrote, or
+    // when it could not be loaded and `retryFailedLoad`, and repaints the window from it.
+    // False when the file cannot be read or loaded.
+    bool followCard(bool retryFailedLoad = true);
+    // Paints every page from `settingValue` after it was replaced; the date pickers too when
+    // `withClock`.
+    void showStoredSettings(bool withClock);
+    // Saving: drops the format request when asked, re-encodes the lines of `kinds` and
+    // rewrites the file once. On failure the record and the lines go back to what the card
+    // holds, the window is repainted and the notice says why.
+    int32_t saveLines(std::initializer_list<int32_t> kinds, bool dropFormatRequest = false);
+    void setUpSaveNotice();
+    void placeSaveNotice();
 
     void openLink(const char* address);
     int runAlert(const AlertRequest& alert);
@@ -198,6 +221,10 @@ class Tavik_CamAppDelegate : public QObject {
     tagSetting settingValue{};
     ConfigLineArray configLineArray;
     int32_t lineCount = 0;
+    // What the card held when this program last looked at, loaded or wrote the file: its first
+    // bytes and their decoded settings.
+    std::optional<QByteArray> cardBytes_;
+    tagSetting storedSetting_{};
     // False when the file could not be loaded at start-up: the lines are empty then, and a
     // save would replace the camera's file with almost nothing, so none is made.
     bool configLoaded = false;
@@ -214,7 +241,9 @@ class Tavik_CamAppDelegate : public QObject {
     QTimer detectUSBTimer;
     QFileSystemWatcher volumeWatcher;
     std::unique_ptr<QTimer> timer; // clock synchronisation; exists once Sync was used
-    int64_t clockBehind_ = 0;      // seconds the hidden time pickers have not shown yet
+    // The camera clock runs as this offset from the computer's clock, in milliseconds.
+    qint64 clockOffsetMs_ = 0;
+    bool showingClock_ = false; // the program itself is setting the date pickers
     bool ending_ = false;
     bool cameraGone_ = false;
 };

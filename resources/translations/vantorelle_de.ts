@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation>Möchten Sie die SD-Karte formatieren?</translation>
+        <translation>Alle Fotos und Videos auf der Karte werden beim nächsten Start der Kamera gelöscht. Möchten Sie die SD-Karte formatieren?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
@@ -171,6 +171,30 @@
     <message>
         <source>%1 free on the card</source>
         <translation>Karte: %1 frei</translation>
+    </message>
+    <message>
+        <source>The settings on the card could not be read.</source>
+        <translation>Die Einstellungen auf der Karte konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The card is write-protected.</source>
+        <translation>Die Karte ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The card is full.</source>
+        <translation>Die Karte ist voll.</translation>
+    </message>
+    <message>
+        <source>The card could not be written.</source>
+        <translation>Die Karte konnte nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The change was not saved.</source>
+        <translation>Die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -362,6 +386,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The card will be erased when the camera next starts</source>
+        <translation>Die Karte wird beim nächsten Start der Kamera gelöscht</translation>
+    </message>
+    <message>
+        <source>Cancel format request</source>
+        <translation>Formatieren abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation>¿Desea formatear la tarjeta SD?</translation>
+        <translation>Todas las fotos y vídeos de la tarjeta se borrarán la próxima vez que se encienda la cámara. ¿Desea formatear la tarjeta SD?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
@@ -171,6 +171,30 @@
     <message>
         <source>%1 free on the card</source>
         <translation>Tarjeta: %1 libres</translation>
+    </message>
+    <message>
+        <source>The settings on the card could not be read.</source>
+        <translation>No se pudieron leer los ajustes de la tarjeta.</translation>
+    </message>
+    <message>
+        <source>The card is write-protected.</source>
+        <translation>La tarjeta está protegida contra escritura.</translation>
+    </message>
+    <message>
+        <source>The card is full.</source>
+        <translation>La tarjeta está llena.</translation>
+    </message>
+    <message>
+        <source>The card could not be written.</source>
+        <translation>No se pudo escribir en la tarjeta.</translation>
+    </message>
+    <message>
+        <source>The change was not saved.</source>
+        <translation>El cambio no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Error al guardar</translation>
     </message>
 </context>
 <context>
@@ -362,6 +386,14 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The card will be erased when the camera next starts</source>
+        <translation>La tarjeta se borrará la próxima vez que se encienda la cámara</translation>
+    </message>
+    <message>
+        <source>Cancel format request</source>
+        <translation>Cancelar formateo</translation>
     </message>
 </context>
 </TS>

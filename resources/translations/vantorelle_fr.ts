@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation>Voulez-vous formater la carte SD ?</translation>
+        <translation>Toutes les photos et vidéos de la carte seront effacées au prochain démarrage de la caméra. Voulez-vous formater la carte SD ?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
@@ -171,6 +171,30 @@
     <message>
         <source>%1 free on the card</source>
         <translation>Carte : %1 libres</translation>
+    </message>
+    <message>
+        <source>The settings on the card could not be read.</source>
+        <translation>Les réglages de la carte n&apos;ont pas pu être lus.</translation>
+    </message>
+    <message>
+        <source>The card is write-protected.</source>
+        <translation>La carte est protégée en écriture.</translation>
+    </message>
+    <message>
+        <source>The card is full.</source>
+        <translation>La carte est pleine.</translation>
+    </message>
+    <message>
+        <source>The card could not be written.</source>
+        <translation>Impossible d&apos;écrire sur la carte.</translation>
+    </message>
+    <message>
+        <source>The change was not saved.</source>
+        <translation>La modification n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
     </message>
 </context>
 <context>
@@ -362,6 +386,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The card will be erased when the camera next starts</source>
+        <translation>La carte sera effacée au prochain démarrage de la caméra</translation>
+    </message>
+    <message>
+        <source>Cancel format request</source>
+        <translation>Annuler le formatage</translation>
     </message>
 </context>
 </TS>

@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation>Vuoi formattare la scheda SD?</translation>
+        <translation>Tutte le foto e i video sulla scheda verranno cancellati al prossimo avvio della videocamera. Vuoi formattare la scheda SD?</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
@@ -171,6 +171,30 @@
     <message>
         <source>%1 free on the card</source>
         <translation>Scheda: %1 liberi</translation>
+    </message>
+    <message>
+        <source>The settings on the card could not be read.</source>
+        <translation>Impossibile leggere le impostazioni sulla scheda.</translation>
+    </message>
+    <message>
+        <source>The card is write-protected.</source>
+        <translation>La scheda è protetta da scrittura.</translation>
+    </message>
+    <message>
+        <source>The card is full.</source>
+        <translation>La scheda è piena.</translation>
+    </message>
+    <message>
+        <source>The card could not be written.</source>
+        <translation>Impossibile scrivere sulla scheda.</translation>
+    </message>
+    <message>
+        <source>The change was not saved.</source>
+        <translation>La modifica non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Salvataggio non riuscito</translation>
     </message>
 </context>
 <context>
@@ -362,6 +386,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The card will be erased when the camera next starts</source>
+        <translation>La scheda verrà cancellata al prossimo avvio della videocamera</translation>
+    </message>
+    <message>
+        <source>Cancel format request</source>
+        <translation>Annulla formattazione</translation>
     </message>
 </context>
 </TS>

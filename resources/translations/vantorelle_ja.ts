@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation>SDカードをフォーマットしますか？</translation>
+        <translation>カード内のすべての写真と動画は、次回カメラ起動時に消去されます。SDカードをフォーマットしますか？</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
@@ -171,6 +171,30 @@
     <message>
         <source>%1 free on the card</source>
         <translation>カード空き容量 %1</translation>
+    </message>
+    <message>
+        <source>The settings on the card could not be read.</source>
+        <translation>カードの設定を読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>The card is write-protected.</source>
+        <translation>カードが書き込み禁止になっています。</translation>
+    </message>
+    <message>
+        <source>The card is full.</source>
+        <translation>カードがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>The card could not be written.</source>
+        <translation>カードに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The change was not saved.</source>
+        <translation>変更は保存されていません。</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>保存に失敗しました</translation>
     </message>
 </context>
 <context>
@@ -362,6 +386,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The card will be erased when the camera next starts</source>
+        <translation>次回カメラ起動時にカードが消去されます</translation>
+    </message>
+    <message>
+        <source>Cancel format request</source>
+        <translation>フォーマットを取り消す</translation>
     </message>
 </context>
 </TS>

@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Do you want format you SD card?</source>
-        <translation>确定要格式化 SD 卡吗？</translation>
+        <translation>下次相机启动时，存储卡上的所有照片和视频都将被清除。确定要格式化 SD 卡吗？</translation>
     </message>
     <message>
         <source>Connection failed.  Please connect your camera.</source>
@@ -171,6 +171,30 @@
     <message>
         <source>%1 free on the card</source>
         <translation>存储卡剩余 %1</translation>
+    </message>
+    <message>
+        <source>The settings on the card could not be read.</source>
+        <translation>无法读取存储卡上的设置。</translation>
+    </message>
+    <message>
+        <source>The card is write-protected.</source>
+        <translation>存储卡处于写保护状态。</translation>
+    </message>
+    <message>
+        <source>The card is full.</source>
+        <translation>存储卡已满。</translation>
+    </message>
+    <message>
+        <source>The card could not be written.</source>
+        <translation>无法写入存储卡。</translation>
+    </message>
+    <message>
+        <source>The change was not saved.</source>
+        <translation>更改未保存。</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>保存失败</translation>
     </message>
 </context>
 <context>
@@ -362,6 +386,14 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>The card will be erased when the camera next starts</source>
+        <translation>下次相机启动时将清除存储卡</translation>
+    </message>
+    <message>
+        <source>Cancel format request</source>
+        <translation>取消格式化请求</translation>
     </message>
 </context>
 </TS>

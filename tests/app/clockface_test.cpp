@@ -9,6 +9,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -60,6 +61,7 @@ class ClockFaceTest : public QObject {
     void otherKeysLeaveTheTimeAlone();
     void wheelNotchesStepHours();
     void wheelFractionsAddUpToANotch();
+    void hugeWheelDeltasTurnADayAtMost();
     void pressAtThreeOClockSetsFifteenMinutes();
     void pressWithOtherButtonsChangesNothing();
     void draggingClockwiseAcrossTwelveAdvancesTheHour();
@@ -153,6 +155,19 @@ void ClockFaceTest::wheelFractionsAddUpToANotch() {
     sendWheel(f.face, QWheelEvent::DefaultDeltasPerStep / 3);
     QCOMPARE(f.face.time(), QTime(10, 0, 0));
     QCOMPARE(f.edits.count(), 1);
+}
+
+// Whatever a wheel event claims, the sums stay far from overflowing (the sanitizer build
+// stops at a signed overflow); a day's worth of notches or more turns the clock a day at most.
+void ClockFaceTest::hugeWheelDeltasTurnADayAtMost() {
+    Fixture f;
+    f.face.setTime(QTime(9, 0, 0));
+    sendWheel(f.face, QWheelEvent::DefaultDeltasPerStep / 3);
+    sendWheel(f.face, std::numeric_limits<int>::max());
+    QCOMPARE(f.face.time(), QTime(9, 0, 0));
+    sendWheel(f.face, std::numeric_limits<int>::min());
+    sendWheel(f.face, std::numeric_limits<int>::min());
+    QCOMPARE(f.face.time(), QTime(10, 0, 0));
 }
 
 void ClockFaceTest::pressAtThreeOClockSetsFifteenMinutes() {

@@ -96,7 +96,7 @@ void KeyboardAccessTest::aSaveAfterTheCameraWentAwayCreatesNoFile() {
     QVERIFY(volume.removeConfig());
     program->MouseClickOnBtnNTSC();
     QVERIFY(!QFile::exists(volume.configPath()));
-    QCOMPARE(program->settings().tvType, 2);
+    QCOMPARE(program->settings().tvType, 1);
 }
 
 QTEST_MAIN(KeyboardAccessTest)

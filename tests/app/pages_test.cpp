@@ -49,7 +49,8 @@ class PagesTest : public QObject {
     void videoGroupsAreIndependent();
     void generalPageGroups();
     void resetAllRestoresTheDefaults();
-    void formatRequestIsAppendedOnce();
+    void formatRequestIsAppendedOnceAndCanBeTakenBack();
+    void anotherWritersChangeIsShownAndKept();
 };
 
 void PagesTest::resolutionClickWritesThePhotoLine() {
@@ -232,9 +233,7 @@ void PagesTest::resetAllRestoresTheDefaults() {
     QCOMPARE(s.program->settings().photoResolution, 4);
     QVERIFY(ui.timeLipse->isVisibleTo(ui.photoView));
 
-    for (int i = 0; i < 5; ++i) {
-        s.program->onTimer();
-    }
+    s.desktop.clock = s.desktop.clock.addSecs(5);
     clickButton(ui.buttonAutoDateSet);
     QCOMPARE(ui.timePicker->time(), QTime(18, 30, 10));
     clickButton(ui.buttonAutoBack);
@@ -252,7 +251,7 @@ void PagesTest::resetAllRestoresTheDefaults() {
                                            "[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n"));
 }
 
-void PagesTest::formatRequestIsAppendedOnce() {
+void PagesTest::formatRequestIsAppendedOnceAndCanBeTakenBack() {
     Started s(kLooseConfig);
     s.desktop.answers = {DesktopServices::kAlternateButton};
     clickButton(s.ui().buttonAutoFormatOK);
@@ -260,11 +259,51 @@ void PagesTest::formatRequestIsAppendedOnce() {
     QCOMPARE(s.desktop.alerts[0].messageText, QStringLiteral("Format"));
     QCOMPARE(s.desktop.alerts[0].informativeText,
              QStringLiteral("Do you want format you SD card?"));
+    QVERIFY(!s.ui().buttonCancelFormat->isVisible());
     clickButton(s.ui().buttonAutoFormatOK);
     clickButton(s.ui().buttonAutoFormatOK);
     QCOMPARE(s.desktop.alerts.size(), 3);
+    const QByteArray canonical = fileWith(kPhoto, kVideo, kGeneral);
+    QCOMPARE(s.volume.config(), canonical + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n");
+    QVERIFY(s.ui().formatRequestNotice->isVisible());
+    clickButton(s.ui().buttonCancelFormat);
+    QCOMPARE(s.volume.config(), canonical);
+    QVERIFY(!s.ui().formatRequestNotice->isVisible());
+    QVERIFY(!s.ui().buttonCancelFormat->isVisible());
+
+    // A request the file held at start-up, in the middle and with its own line end: it goes,
+    // every other line stays in its place.
+    Started loaded("[1,1,1,1,1]\n[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n[1,3,1,1,1,1,25,12,43,18,30,5,1]\n");
+    QVERIFY(loaded.ui().buttonCancelFormat->isVisible());
+    clickButton(loaded.ui().buttonCancelFormat);
+    QCOMPARE(loaded.volume.config(), QByteArray(kPhoto + "\n" + kGeneral + "\n"));
+    QVERIFY(loaded.desktop.alerts.isEmpty());
+}
+
+// Another program writes the file while the window is open (a second window, a script, the
+// camera): its change is shown and kept.
+void PagesTest::anotherWritersChangeIsShownAndKept() {
+    Started s(fileWith(kPhoto, kVideo, kGeneral));
+    const auto& ui = s.ui();
+    s.volume.setConfig(fileWith(kPhoto, "[1,2,2,2,0,0,0,0,0,0,0,0,0,]", kGeneral));
+    clickButton(ui.buttonPhotoUI);
+    clickButton(ui.button3MP);
     QCOMPARE(s.volume.config(),
-             fileWith(kPhoto, kVideo, kGeneral) + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n");
+             fileWith("[1,1,3,1,1,0,0,0,0,0,0,0,0]", "[1,2,2,2,0,0,0,0,0,0,0,0,0,]", kGeneral));
+    QVERIFY(ui.button960P->ifSelect() && !ui.button1080P->ifSelect());
+    QVERIFY(ui.button720P30->ifSelect() && !ui.button720P60->ifSelect());
+
+    // Without a click, within a second.
+    s.volume.setConfig(fileWith(kPhoto, kVideo, "[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
+    QTRY_VERIFY_WITH_TIMEOUT(ui.buttonNTSC->ifSelect(), 1000);
+    QVERIFY(ui.button1080P->ifSelect());
+
+    // Loaded while its writer had just emptied it: the click starts from the file as it is now.
+    Started emptied("");
+    emptied.volume.setConfig(fileWith(kPhoto, kVideo, kGeneral));
+    clickButton(emptied.ui().buttonNTSC);
+    QCOMPARE(emptied.volume.config(),
+             fileWith(kPhoto, kVideo, "[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
 }
 
 QTEST_MAIN(PagesTest)

@@ -19,7 +19,7 @@ class StartupTest : public QObject {
     void aFolderNamedActionConfigIsNoCamera();
     void opensOnTheGeneralPageWithoutWritingTheFile();
     void emptyFileSelectsNothing();
-    void fileVanishingAfterTheCheckFallsBackToDefaultsAndNeverWrites();
+    void fileVanishingAfterTheCheckFallsBackToDefaultsUntilLoaded();
     void watchEndsTheProgramSoonAfterTheFileIsGone();
     void closingTheWindowEndsTheProgramWithoutAlert();
     void navigationFollowsTheMenu_data();
@@ -115,7 +115,7 @@ void StartupTest::emptyFileSelectsNothing() {
     QCOMPARE(volume.config(), QByteArray());
 }
 
-void StartupTest::fileVanishingAfterTheCheckFallsBackToDefaultsAndNeverWrites() {
+void StartupTest::fileVanishingAfterTheCheckFallsBackToDefaultsUntilLoaded() {
     const CameraVolume volume(kFullConfig);
     // The camera check opens the file; the load right after it fails.
     static int opens = 0;
@@ -145,11 +145,14 @@ void StartupTest::fileVanishingAfterTheCheckFallsBackToDefaultsAndNeverWrites() 
     const auto& ui = program->widgets();
     QVERIFY(ui.button16MP->ifSelect());
     QVERIFY(ui.buttonNTSC->ifSelect());
-    // The lines were never loaded: a click must not replace the camera's file.
+    // A click loads the file the start could not load, shows it and saves the click's change
+    // into it, never in place of it.
     program->MouseClickOnBtnPAL();
-    program->MouseClickOnBtnFormatOK();
-    QVERIFY(ui.buttonPAL->ifSelect());
+    QVERIFY(program->settingsLoaded());
+    QVERIFY(ui.buttonPAL->ifSelect() && !ui.buttonNTSC->ifSelect());
     QCOMPARE(volume.config(), kFullConfig);
+    program->MouseClickOnBtnFormatOK();
+    QCOMPARE(volume.config(), kFullConfig + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n");
 }
 
 void StartupTest::watchEndsTheProgramSoonAfterTheFileIsGone() {

@@ -1,13 +1,19 @@
 // Each step of a save failing with the errors a camera card gives, while the user clicks a
-// setting in the real window: the camera's file stays byte for byte, no temporary file is left
-// on the card, the window and the settings record keep the choice, and the next save that
-// succeeds writes it.
+// setting in the real window, and a card that really is read-only or full: the camera's file
+// stays byte for byte, no temporary file is left on the card, the window and the settings record
+// go back to what the card holds, a notice names the cause, and the next good save removes it.
 #include "reliability_support.h"
 
 #include "blackscroller.h"
 #include "config_io.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QTest>
+
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -86,15 +92,19 @@ bool onlySelected(const Tavik_CamAppDelegate& program, const char* chosen, const
            !button(program, QLatin1String(other))->ifSelect();
 }
 
-// One setting of each kind of page: how to reach it, the click whose save fails, how the
-// window and the record show that choice, a later click on the same line and the file it
-// writes.
+const QLabel* saveNotice(const Tavik_CamAppDelegate& program) {
+    return program.window()->findChild<QLabel*>(QStringLiteral("saveNotice"));
+}
+
+// One setting of each kind of page, reset all and the format request: how to reach it, the click
+// whose save fails, how the window and the record show the value the card still holds, a later
+// click on the same line and the file it writes.
 struct Choice {
     const char* name;
     const char* page;
     void (*prepare)(const Ui::VantorelleWindow& ui);
     const char* click;
-    bool (*kept)(const Tavik_CamAppDelegate& program);
+    bool (*showsStored)(const Tavik_CamAppDelegate& program);
     const char* nextClick;
     QByteArray expected;
 };
@@ -102,19 +112,19 @@ struct Choice {
 const Choice kChoices[] = {
     {"photo resolution", "buttonPhotoUI", nullptr, "button3MP",
      [](const Tavik_CamAppDelegate& p) {
-         return p.settings().photoResolution == 3 && onlySelected(p, "button3MP", "button16MP");
+         return p.settings().photoResolution == 1 && onlySelected(p, "button16MP", "button3MP");
      },
-     "buttonTimeLapse", "[1,1,3,3,1,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware},
+     "buttonTimeLapse", "[1,1,1,3,1,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware},
     {"full HD resolution", "buttonVideoUI", nullptr, "button960P",
      [](const Tavik_CamAppDelegate& p) {
-         return p.settings().FHDResolution == 2 && onlySelected(p, "button960P", "button1080P");
+         return p.settings().FHDResolution == 1 && onlySelected(p, "button1080P", "button960P");
      },
-     "button720P30", kPhoto + "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware},
+     "button720P30", kPhoto + "[1,2,1,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware},
     {"TV system", nullptr, nullptr, "buttonNTSC",
      [](const Tavik_CamAppDelegate& p) {
-         return p.settings().tvType == 2 && onlySelected(p, "buttonNTSC", "buttonPAL");
+         return p.settings().tvType == 1 && onlySelected(p, "buttonPAL", "buttonNTSC");
      },
-     "button60HZ", kPhoto + kVideo + "[1,3,2,1,1,2,25,12,43,18,30,5,1,]\n" + kFirmware},
+     "button60HZ", kPhoto + kVideo + "[1,3,1,1,1,2,25,12,43,18,30,5,1,]\n" + kFirmware},
     {"camera clock", "buttonAutoDateSet",
      [](const Ui::VantorelleWindow& ui) {
          ui.date->setDate(QDate(2030, 5, 6));
@@ -123,11 +133,38 @@ const Choice kChoices[] = {
      "buttonAutoDateOK",
      [](const Tavik_CamAppDelegate& p) {
          const tagSetting& s = p.settings();
-         return s.year == 2030 && s.month == 5 && s.date == 6 && s.hour == 7 && s.minute == 8 &&
-                s.second == 9 && p.widgets().date->date() == QDate(2030, 5, 6);
+         return s.year == 2013 && s.month == 12 && s.date == 25 && s.hour == 18 && s.minute == 30 &&
+                s.second == 5 && p.widgets().date->date() == QDate(2013, 12, 25) &&
+                p.widgets().timePicker->time() == QTime(18, 30, 5);
      },
-     "buttonNTSC", kPhoto + kVideo + "[1,3,2,1,1,1,6,5,60,7,8,9,1,]\n" + kFirmware},
+     "buttonNTSC", kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
+    {"reset all", nullptr, nullptr, "buttonAutoResetAll",
+     [](const Tavik_CamAppDelegate& p) {
+         return p.settings().photoResolution == 1 && p.settings().autoRot == 1 &&
+                onlySelected(p, "buttonPAL", "buttonNTSC") &&
+                onlySelected(p, "buttonAutoRotOff", "buttonAutoRotOn");
+     },
+     "buttonAutoResetAll",
+     "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n"
+     "[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n" +
+         kFirmware},
+    {"format request", nullptr, nullptr, "buttonAutoFormatOK",
+     [](const Tavik_CamAppDelegate& p) { return !p.widgets().buttonCancelFormat->isVisible(); },
+     "buttonAutoFormatOK",
+     kPhoto + kVideo + kGeneral + kFirmware + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"},
 };
+
+// What the notice says first for the error a save failed with.
+QString causeOf(int error) {
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("The card is full.");
+    case EROFS:
+        return QStringLiteral("The card is write-protected.");
+    default:
+        return QStringLiteral("The card could not be written.");
+    }
+}
 
 int savesFailed = 0;
 
@@ -137,12 +174,14 @@ class WindowSaveFaultsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void aFailedSaveKeepsTheFileAndTheChoice_data();
-    void aFailedSaveKeepsTheFileAndTheChoice();
+    void aFailedSaveShowsTheStoredValueAndWhy_data();
+    void aFailedSaveShowsTheStoredValueAndWhy();
+    void aReadOnlyOrFullCardRefusesTheSave_data();
+    void aReadOnlyOrFullCardRefusesTheSave();
     void cleanupTestCase();
 };
 
-void WindowSaveFaultsTest::aFailedSaveKeepsTheFileAndTheChoice_data() {
+void WindowSaveFaultsTest::aFailedSaveShowsTheStoredValueAndWhy_data() {
     QTest::addColumn<int>("choice");
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("error");
@@ -168,7 +207,7 @@ void WindowSaveFaultsTest::aFailedSaveKeepsTheFileAndTheChoice_data() {
     }
 }
 
-void WindowSaveFaultsTest::aFailedSaveKeepsTheFileAndTheChoice() {
+void WindowSaveFaultsTest::aFailedSaveShowsTheStoredValueAndWhy() {
     QFETCH(int, choice);
     QFETCH(int, step);
     QFETCH(int, error);
@@ -196,19 +235,83 @@ void WindowSaveFaultsTest::aFailedSaveKeepsTheFileAndTheChoice() {
     QCOMPARE(faultsHit, 1);
     QCOMPARE(volume.config(), kLooseConfig);
     QCOMPARE(volumeEntries(volume), untouchedVolumeEntries());
-    QVERIFY(c.kept(*program));
+    QVERIFY(c.showsStored(*program));
+    QVERIFY(saveNotice(*program)->isVisible());
+    QVERIFY2(saveNotice(*program)->text().startsWith(causeOf(error)),
+             qPrintable(saveNotice(*program)->text()));
     QVERIFY(program->window()->isVisible());
     ++savesFailed;
 
     clickButton(button(*program, QLatin1String(c.nextClick)));
     QCOMPARE(volume.config(), c.expected);
     QCOMPARE(volumeEntries(volume), untouchedVolumeEntries());
+    QVERIFY(!saveNotice(*program)->isVisible());
+}
+
+void WindowSaveFaultsTest::aReadOnlyOrFullCardRefusesTheSave_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("remounted read-only") << true;
+    QTest::newRow("full") << false;
+}
+
+// A real card: a small tmpfs mounted as the camera's volume, then made read-only or filled
+// while the window is open.
+void WindowSaveFaultsTest::aReadOnlyOrFullCardRefusesTheSave() {
+#ifdef __linux__
+    QFETCH(bool, readOnly);
+    const CameraVolume volume(QByteArray{});
+    const QByteArray root = QFile::encodeName(volume.root());
+    const char* options = "size=64k";
+    if (::mount("tmpfs", root.constData(), "tmpfs", 0, options) != 0) {
+        QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs as the card (%1); needs root")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    }
+    const struct Unmount {
+        const QByteArray& path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{root};
+    QVERIFY(QDir(volume.root()).mkpath(QStringLiteral("vantorelle.app")));
+    volume.setConfig(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+
+    const QString filler = volume.root() + QStringLiteral("/filler");
+    if (readOnly) {
+        QCOMPARE(::mount("tmpfs", root.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, options), 0);
+    } else {
+        QFile fill(filler);
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+    clickButton(program->widgets().buttonNTSC);
+    QCOMPARE(volume.config(), kFullConfig);
+    QCOMPARE(program->settings().tvType, 1);
+    QVERIFY(program->widgets().buttonPAL->ifSelect() && !program->widgets().buttonNTSC->ifSelect());
+    QVERIFY(saveNotice(*program)->isVisible());
+    QVERIFY2(saveNotice(*program)->text().startsWith(causeOf(readOnly ? EROFS : ENOSPC)),
+             qPrintable(saveNotice(*program)->text()));
+
+    if (readOnly) {
+        QCOMPARE(::mount("tmpfs", root.constData(), "tmpfs", MS_REMOUNT, options), 0);
+    } else {
+        QVERIFY(QFile::remove(filler));
+    }
+    clickButton(program->widgets().buttonNTSC);
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
+    QVERIFY(!saveNotice(*program)->isVisible());
+#else
+    QSKIP("mounting a card is tried on Linux only");
+#endif
 }
 
 void WindowSaveFaultsTest::cleanupTestCase() {
-    std::printf("save faults injected through the window: %d (5 steps x 4 errors x %d settings), "
-                "old file intact, no temporary file and the choice written by the next save "
-                "after each\n",
+    std::printf("save faults injected through the window: %d (5 steps x 4 errors x %d actions), "
+                "old file intact, no temporary file, the stored value shown with its cause and "
+                "the notice gone after the next good save\n",
                 savesFailed, static_cast<int>(std::size(kChoices)));
 }
 
