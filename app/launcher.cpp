@@ -61,8 +61,10 @@ void CameraLauncher::open(const QString& root) {
         emit finished(0);
         return;
     }
+    // The camera is named here, not derived from a start path: its folder's own name may be
+    // anything, also that of the program's bundle.
     open_path = cardStartPath(root);
-    configfile_path.clear();
+    configfile_path = QFile::encodeName(configFileOf(root)).toStdString();
     program_ = std::make_unique<Tavik_CamAppDelegate>(services_);
     connect(program_.get(), &Tavik_CamAppDelegate::programEnded, this,
             &CameraLauncher::programEnded, Qt::QueuedConnection);

@@ -8,8 +8,7 @@
 void Tavik_CamAppDelegate::MouseClickOnBtnBrowse() {
     // The folder is handed over as a file address, never as a command text, so no character
     // of the volume's name can make anything else run.
-    const std::string folder = volumeRootOf(open_path) + kMediaFolderName;
-    services_->openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder))));
+    services_->openUrl(QUrl::fromLocalFile(cameraFolder() + QLatin1String(kMediaFolderName)));
 }
 
 void Tavik_CamAppDelegate::openLink(const char* address) {

@@ -86,7 +86,11 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
 
 void Tavik_CamAppDelegate::buildConfigPath() {
     qInfo("configfile_path=%s", open_path.c_str());
-    configfile_path = configPathFor(open_path);
+    // The installed program names the camera it found itself; a program started from a card
+    // finds it beside its bundle.
+    if (configfile_path.empty()) {
+        configfile_path = configPathFor(open_path);
+    }
 }
 
 void Tavik_CamAppDelegate::loadSettings() {

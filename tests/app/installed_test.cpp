@@ -134,7 +134,8 @@ void InstalledTest::findsCamerasAmongVolumes() {
 }
 
 void InstalledTest::waitsFindsLosesAndFindsAgain() {
-    const CameraVolume camera(kFullConfig);
+    // Named like the program's bundle: the camera found is used, not one derived from a path.
+    const CameraVolume camera(kFullConfig, QStringLiteral("vantorelle.app"));
     QVERIFY(camera.removeConfig());
     GivenVolumes volumes({camera.root()});
     FakeDesktop desktop;
@@ -150,6 +151,8 @@ void InstalledTest::waitsFindsLosesAndFindsAgain() {
         QVERIFY(launcher.program() != nullptr);
         QVERIFY(!launcher.finder()->isVisible());
         QCOMPARE(QString::fromStdString(configfile_path), camera.configPath());
+        launcher.program()->MouseClickOnBtnBrowse();
+        QCOMPARE(desktop.opened.last(), QUrl::fromLocalFile(camera.root() + "/DCIM"));
         // A click reaches this camera's file.
         clickButton(launcher.program()->widgets().buttonNTSC);
         QVERIFY(camera.config().contains("[1,3,2,"));
