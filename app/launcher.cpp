@@ -76,10 +76,12 @@ void CameraLauncher::open(const QString& root) {
     });
     finder_->hide();
     if (!program_->applicationDidFinishLaunching()) {
-        // The camera went away between the search and the start.
+        // The camera went away between the search and the start (the user has been told).
+        // Wait for the next change of the volumes rather than look again at once: a camera
+        // that cannot be started would otherwise be tried over and over.
         program_.reset();
         lock_.reset();
-        lookAgain();
+        finder_->showWaiting();
     }
 }
 
