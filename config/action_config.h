@@ -73,8 +73,8 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
 // bits 0777, never setuid, setgid or sticky. A missing file is created, but a file that
 // disappears while the save runs is not put back. After a save, temporary files that earlier
 // saves left behind are removed (names only, never followed). Returns 0 on success; on any
-// failure returns -1, logs it, removes the temporary file and leaves `path` as it was, byte for
-// byte.
+// failure returns -1 with errno telling the cause of the step that failed, logs it, removes the
+// temporary file and leaves `path` as it was, byte for byte.
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path);
 
 // Decodes the first record of each kind into `setting` (cleared first, then the interval and

@@ -315,8 +315,10 @@ int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::s
     std::string temporary;
     Descriptor file(createTemporary(path, mode, temporary));
     if (!file.valid()) {
-        logSaveFailure(path, "creating the temporary file", errno);
+        const int error = errno;
+        logSaveFailure(path, "creating the temporary file", error);
         configLog("File is not exist");
+        errno = error;
         return -1;
     }
     const char* failedStep = nullptr;
@@ -341,6 +343,7 @@ int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::s
         }
         io.remove(temporary.c_str());
         logSaveFailure(path, failedStep, error);
+        errno = error;
         return -1;
     }
     io.syncFolder(folderOf(path).c_str());

@@ -81,14 +81,17 @@ TEST(SaveFaults, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
             writesSeen = 0;
             const LogCapture log;
             int32_t result = 0;
+            int cause = 0;
             {
                 const config_io::ScopedOps faults(faultyOps());
                 result = saveConfigLine(config.lines, config.count, path);
+                cause = errno; // the window names the cause from it
             }
             ++faultsInjected;
             SCOPED_TRACE(::testing::Message()
                          << "step " << static_cast<int>(step) << ", " << std::strerror(error));
             EXPECT_EQ(result, -1);
+            EXPECT_EQ(cause, error);
             EXPECT_EQ(readBytes(path), kOld);
             EXPECT_EQ(folder.entries(), std::vector<std::string>{"ActionConfig"});
             EXPECT_TRUE(log.contains(std::strerror(error)));
