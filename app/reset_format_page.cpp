@@ -12,8 +12,6 @@ void Tavik_CamAppDelegate::setUpResetAndFormat() {
     setUpSingleButton(ui.buttonAutoResetAll, "reset.png", "reset_hold.png");
     // Its picture carries a circular arrow at the left end.
     ui.buttonAutoResetAll->setTitleLeftInset(24);
-    // Browse reacts to the pointer like the other single buttons beside it.
-    setUpSingleButton(ui.buttonBrowse, "single.png", "single_hold.png");
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
