@@ -8,6 +8,7 @@
 // installed program's camera finder. Run it under a real display server (Xvfb): burst.png is
 // taken from the screen, since the hint is a window of its own.
 #include "applook.h"
+#include "blackscroller.h"
 #include "camerafinder.h"
 #include "camerapaths.h"
 #include "tavik_camappdelegate.h"
@@ -99,16 +100,23 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // Burst greys out three resolutions; the pointer on one shows why.
+    // Burst greys out three resolutions; the pointer on one shows why. On VGA, the hint falls
+    // where the row below leaves room.
     program.MouseClickOnBtnPhotoUI();
     program.MouseClickOnBtnBurst();
     settle(300);
-    const auto& ui = program.widgets();
-    QToolTip::showText(ui.button16MP->mapToGlobal(ui.button16MP->rect().center()),
-                       ui.button16MP->toolTip(), ui.button16MP);
+    BlackScroller* vga = program.widgets().buttonVGA;
+    QToolTip::showText(vga->mapToGlobal(QPoint(4, vga->height() - 14)), vga->toolTip(), vga);
     settle(500);
+    // The hint is a window of its own and may reach past the main window: the picture takes
+    // both from the screen.
     QWidget* window = program.window();
-    const QRect frame(window->mapToGlobal(QPoint(0, 0)), window->size());
+    QRect frame(window->mapToGlobal(QPoint(0, 0)), window->size());
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->inherits("QTipLabel") && shown->isVisible()) {
+            frame |= shown->geometry();
+        }
+    }
     save(window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()),
          output, "burst.png");
     QToolTip::hideText();
