@@ -2,8 +2,11 @@
 
 #include "imagenamed.h"
 
+#include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <qdrawutil.h>
 
 namespace {
@@ -28,11 +31,61 @@ int64_t nextTrackingHandle = 1;
 // Pictures are drawn to the button's size; their rounded ends keep their shape.
 constexpr int kStretchMargin = 10;
 
+// Set on a window while its focus is not shown: after a mouse press in it, until the next key
+// press. A new window shows its focus.
+constexpr char kFocusHidden[] = "blackScrollerFocusHidden";
+
+// Watches every window's key and mouse presses for the focus ring's sake.
+class FocusCues : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            setHidden(watched, false);
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            setHidden(watched, true);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+  private:
+    static void setHidden(QObject* watched, bool hidden) {
+        if (!watched->isWidgetType()) {
+            return;
+        }
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (window->property(kFocusHidden).toBool() == hidden) {
+            return;
+        }
+        window->setProperty(kFocusHidden, hidden);
+        if (QWidget* focused = window->focusWidget()) {
+            focused->update();
+        }
+    }
+};
+
+void watchFocusCues() {
+    static QPointer<FocusCues> cues;
+    if (cues == nullptr && qApp != nullptr) {
+        cues = new FocusCues(qApp);
+        qApp->installEventFilter(cues);
+    }
+}
+
 } // namespace
 
 BlackScroller::BlackScroller(QWidget* parent) : QPushButton(parent), titleColor_(greyTitleColor()) {
     setFlat(true);
     setFocusPolicy(Qt::TabFocus);
+    watchFocusCues();
 }
 
 QString BlackScroller::familyImage(int32_t kind, Slot slot) {
@@ -88,8 +141,11 @@ void BlackScroller::removeSelected() {
 
 void BlackScroller::setIfSelect(bool selected) {
     _ifSelect = selected;
-    updateAccessibleName();
+    setChecked(selected);
 }
+
+// The owner decides what is selected; a click only reports itself.
+void BlackScroller::nextCheckState() {}
 
 void BlackScroller::setAccessibleCaption(const QString& caption) {
     accessibleCaption_ = caption;
@@ -100,8 +156,23 @@ void BlackScroller::updateAccessibleName() {
     if (accessibleCaption_.isEmpty()) {
         return;
     }
-    const QString name = accessibleCaption_ + QLatin1Char(' ') + text();
-    setAccessibleName(_ifSelect ? tr("%1, selected").arg(name) : name);
+    setAccessibleName(accessibleCaption_ + QLatin1Char(' ') + text());
+}
+
+bool BlackScroller::showsFocusRing() const {
+    return hasFocus() && !window()->property(kFocusHidden).toBool();
+}
+
+void BlackScroller::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Held down, the key presses once.
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void BlackScroller::changeEvent(QEvent* event) {
@@ -178,10 +249,16 @@ void BlackScroller::paintEvent(QPaintEvent*) {
         if (shown_.deviceIndependentSize().toSize() == size()) {
             painter.drawPixmap(rect(), shown_);
         } else {
+            // The margins are the same size on the button as in the picture, whatever its
+            // pixel density, so stretched buttons keep the outline of the others.
             const QSize source = shown_.deviceIndependentSize().toSize();
             const int side = qMin(kStretchMargin, source.width() / 2 - 1);
             const int top = qMin(kStretchMargin, source.height() / 2 - 1);
-            qDrawBorderPixmap(&painter, rect(), QMargins(side, top, side, top), shown_);
+            const QMargins margins(side, top, side, top);
+            const qreal density = shown_.devicePixelRatio();
+            const QMargins sourceMargins(qRound(side * density), qRound(top * density),
+                                         qRound(side * density), qRound(top * density));
+            qDrawBorderPixmap(&painter, rect(), margins, shown_, shown_.rect(), sourceMargins);
         }
     }
     if (!text().isEmpty()) {
@@ -190,7 +267,7 @@ void BlackScroller::paintEvent(QPaintEvent*) {
         painter.drawText(rect().adjusted(titleLeftInset_, 0, 0, 0),
                          Qt::AlignCenter | Qt::TextSingleLine, text());
     }
-    if (hasFocus()) {
+    if (showsFocusRing()) {
         painter.setOpacity(1.0);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(selectedTitleColor(), 1.5));

@@ -19,7 +19,11 @@
 //  - a selection flag shown through the title colour (teal when selected, grey otherwise).
 // Pointer handling is active only once the button has its tracking region (setMyTracking);
 // then the pointer takes the open-hand shape over the button.
-// The button has no click logic: its owner decides what is selected and sets pictures.
+// The button has no click logic: its owner decides what is selected and sets pictures. A
+// checkable button reports the selection flag as its checked state; a click never toggles it.
+// From the keyboard, Space, Enter and Return press the focused button. Its focus ring shows
+// while the keyboard is in use in its window and hides after a mouse press there, so a button
+// clicked with the mouse carries no ring.
 class BlackScroller : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(QString imageName READ imageName WRITE setImageName)
@@ -59,9 +63,11 @@ class BlackScroller : public QPushButton {
     void setIfSelect(bool selected);
 
     // What the button sets, for assistive technology: with a caption such as "Photo
-    // resolution" the accessible name becomes "Photo resolution 16MP, selected" (the state
-    // follows the selection flag). Without one the title is the name.
+    // resolution" the accessible name becomes "Photo resolution 16MP". Without one the title
+    // is the name. Whether it is chosen is the checked state of a checkable button.
     void setAccessibleCaption(const QString& caption);
+    // True while the button has the focus and its window shows where the focus is.
+    bool showsFocusRing() const;
     // True while the pointer is over the button (between its enter and leave).
     bool isHovered() const { return hovered_; }
 
@@ -82,6 +88,8 @@ class BlackScroller : public QPushButton {
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void nextCheckState() override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

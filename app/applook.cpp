@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <QTranslator>
 
 void applyApplicationLook() {
@@ -37,6 +38,8 @@ void applyApplicationLook() {
         palette.setColor(QPalette::Disabled, role, quiet.darker(120));
     }
     QApplication::setPalette(palette);
+    // Hints keep a palette of their own, taken from the desktop's theme unless set here.
+    QToolTip::setPalette(palette);
 
     // The sizes a title bar and a task switcher use; larger ones only slow the start.
     QIcon icon;

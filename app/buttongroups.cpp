@@ -40,7 +40,7 @@ void Tavik_CamAppDelegate::defineButtonGroups() {
                         {ui.buttonAuto3, "right.png", "right_on.png"},
                         {ui.buttonAutoOFF, "left.png", "left_on.png"}}};
 
-    // What each group sets, for assistive technology: "TV system NTSC, selected".
+    // What each group sets, for assistive technology: "TV system NTSC", checked or not.
     const struct {
         const ButtonGroup* group;
         QString caption;
@@ -56,10 +56,13 @@ void Tavik_CamAppDelegate::defineButtonGroups() {
     for (const auto& entry : captions) {
         for (const GroupButton& member : entry.group->buttons) {
             member.button->setAccessibleCaption(entry.caption);
+            member.button->setCheckable(true);
         }
     }
-    ui.buttonAutoRotOff->setAccessibleCaption(tr("Auto rotation"));
-    ui.buttonAutoRotOn->setAccessibleCaption(tr("Auto rotation"));
+    for (BlackScroller* half : {ui.buttonAutoRotOff, ui.buttonAutoRotOn}) {
+        half->setAccessibleCaption(tr("Auto rotation"));
+        half->setCheckable(true);
+    }
     ui.timeLipse->setAccessibleName(tr("Time-lapse interval"));
 }
 

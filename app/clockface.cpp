@@ -2,11 +2,13 @@
 
 #include <QFont>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QWheelEvent>
 #include <QtMath>
 
@@ -38,6 +40,15 @@ constexpr int kSecondsPerHour = 3600;
 QPointF polar(qreal degrees, qreal radius) {
     const qreal radians = qDegreesToRadians(degrees);
     return {radius * std::sin(radians), -radius * std::cos(radians)};
+}
+
+// Whether the language tells the time of day in two halves; German, Japanese and most others
+// count the hours to 24 and show no morning or afternoon label.
+bool twelveHourClock(const QLocale& locale) {
+    static const QRegularExpression quoted(QStringLiteral("'[^']*'"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(quoted);
+    return format.contains(QLatin1Char('a'), Qt::CaseInsensitive);
 }
 
 // Draws a hand from `tail` behind the centre to `length` in front of it, at `degrees`.
@@ -130,14 +141,20 @@ void ClockFace::paintFace(QPainter& painter) const {
         painter.drawLine(polar(hour * 30.0, inner), polar(hour * 30.0, outer));
     }
 
-    QFont font = painter.font();
-    font.setPixelSize(std::max(7, qRound(radius * 0.14)));
-    font.setWeight(QFont::DemiBold);
-    font.setLetterSpacing(QFont::PercentageSpacing, 108);
-    painter.setFont(font);
-    painter.setPen(kTick);
-    const QRectF textBox(-radius * 0.5, radius * 0.30, radius, radius * 0.24);
-    painter.drawText(textBox, Qt::AlignCenter, time_.hour() < 12 ? tr("AM") : tr("PM"));
+    // The morning or afternoon label sits under the dial, where no hand reaches it.
+    const int labelSize = std::max(7, qRound(radius * 0.14));
+    const qreal roomBelow = height() - faceCentre().y() - radius - kMargin;
+    if (roomBelow >= labelSize && twelveHourClock(locale())) {
+        QFont font = painter.font();
+        font.setPixelSize(labelSize);
+        font.setWeight(QFont::DemiBold);
+        font.setLetterSpacing(QFont::PercentageSpacing, 108);
+        painter.setFont(font);
+        painter.setPen(kTick);
+        const QRectF textBox(-radius, radius + kMargin, 2.0 * radius, roomBelow);
+        painter.drawText(textBox, Qt::AlignCenter,
+                         time_.hour() < 12 ? locale().amText() : locale().pmText());
+    }
 
     const int seconds = time_.second();
     const qreal minutes = time_.minute() + seconds / 60.0;
@@ -249,9 +266,10 @@ void ClockFace::keyPressEvent(QKeyEvent* event) {
 }
 
 // The centre and the radius are kept to whole pixels so that the rim and the ticks at twelve,
-// three, six and nine fall on the pixel grid.
+// three, six and nine fall on the pixel grid. In a widget taller than wide the dial sits at
+// the top and leaves the room below to the label.
 QPointF ClockFace::faceCentre() const {
-    return {std::floor(width() / 2.0), std::floor(height() / 2.0)};
+    return {std::floor(width() / 2.0), std::floor(std::min(width(), height()) / 2.0)};
 }
 
 qreal ClockFace::faceRadius() const {

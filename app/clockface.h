@@ -15,7 +15,8 @@ class QWheelEvent;
 // the hour when the hand passes twelve), by the mouse wheel (whole hours) or by the keyboard
 // (Up/Down for minutes, Page Up/Page Down for hours). Only changes made by the user are
 // announced through timeEdited(), so the face can mirror a text time editor without feedback
-// loops.
+// loops. In a widget taller than wide the dial sits at the top; in languages that count the
+// hours in two halves of twelve, the room under it shows "AM" or "PM".
 class ClockFace : public QWidget {
     Q_OBJECT
 

@@ -4,13 +4,36 @@
 #include "blackscroller.h"
 #include "pagebuttons.h"
 
+#include <QPainter>
+#include <QShortcut>
 #include <QTextCharFormat>
+#include <QToolButton>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int kSyncIntervalMs = 60 * 1000;
+
+// The calendar's month arrows: a plain chevron in the colour of the month's name beside it,
+// drawn at each size a button may ask for so that it stays sharp at any scale.
+QIcon monthArrow(bool forward, const QColor& color) {
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(color, side / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const qreal tip = forward ? 0.64 : 0.36;
+        const qreal back = forward ? 0.40 : 0.60;
+        const QPointF arm[] = {
+            {back * side, 0.24 * side}, {tip * side, 0.50 * side}, {back * side, 0.76 * side}};
+        painter.drawPolyline(arm, 3);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 QDateTime limit(const char* text) {
     return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy,M,d,H,m,s"));
@@ -61,6 +84,28 @@ void Tavik_CamAppDelegate::setUpDateTimePage() {
     weekend.setForeground(QColor(214, 138, 128));
     ui.calender->setWeekdayTextFormat(Qt::Saturday, weekend);
     ui.calender->setWeekdayTextFormat(Qt::Sunday, weekend);
+    const QColor arrowColor = ui.calender->palette().color(QPalette::HighlightedText);
+    for (auto* arrow : ui.calender->findChildren<QToolButton*>()) {
+        if (arrow->objectName() == QLatin1String("qt_calendar_prevmonth")) {
+            arrow->setIcon(monthArrow(false, arrowColor));
+        } else if (arrow->objectName() == QLatin1String("qt_calendar_nextmonth")) {
+            arrow->setIcon(monthArrow(true, arrowColor));
+        }
+    }
+    // The days take the keyboard's focus; a teal outline shows it, as on every other control.
+    ui.calender->setStyleSheet(QStringLiteral(
+        "#qt_calendar_calendarview { border: 2px solid transparent; border-radius: 4px; }"
+        "#qt_calendar_calendarview:focus { border-color: rgba(43, 161, 182, 204); }"));
+    // The language's own short date, with the year in full: two digits would not say which
+    // century the camera's years belong to.
+    QString dateFormat = ui.date->locale().dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QLatin1String("yyyy"))) {
+        dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    }
+    ui.date->setDisplayFormat(dateFormat);
+    // Escape leaves the page as Back does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), ui.dateSetView);
+    connect(escape, &QShortcut::activated, this, &Tavik_CamAppDelegate::MouseClickOnBtnBack);
     setUpSingleButton(ui.buttonAutoDateSet, "single.png", "single_hold.png");
     setUpSingleButton(ui.buttonAutoBack, "single.png", "single_hold.png");
     setUpSingleButton(ui.buttonSYNWithPC, "single.png", "single_hold.png");

@@ -21,6 +21,18 @@ constexpr QRect kPhotoFrame = frameInParent(20, 95, 500, 200);
 constexpr QRect kVideoFrame = frameInParent(20, 110, 500, 200);
 constexpr QRect kDateSetFrame = frameInParent(25, 20, 505, 360);
 
+// The first control of `page` that Tab reaches, or null when it has none.
+QWidget* firstTabStop(QWidget* page) {
+    QWidget* const window = page->window();
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->isVisibleTo(page) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) != 0) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void Tavik_CamAppDelegate::setUpFrame() {
@@ -161,10 +173,12 @@ void Tavik_CamAppDelegate::connectControls() {
     connect(ui.clock, &ClockFace::timeEdited, this, &Tavik_CamAppDelegate::MouseClickOnClock);
 }
 
-void Tavik_CamAppDelegate::switchToPage(QWidget* page) {
-    if (curView != nullptr) {
-        curView->hide();
-    }
+void Tavik_CamAppDelegate::switchToPage(QWidget* page, QWidget* focusTarget) {
+    // At start-up nothing has the focus yet: it begins on the page's first control, not on
+    // the link icons of the header.
+    QWidget* const focused = superView->focusWidget();
+    const bool focusMoves =
+        focused == nullptr || (curView != nullptr && curView->isAncestorOf(focused));
     const struct {
         QWidget* page;
         QRect frame;
@@ -179,12 +193,22 @@ void Tavik_CamAppDelegate::switchToPage(QWidget* page) {
     }
     page->show();
     page->raise();
+    if (focusMoves) {
+        if (QWidget* target = focusTarget != nullptr ? focusTarget : firstTabStop(page)) {
+            target->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    // Hidden after the focus has moved, so that Qt does not pass it on along the tab chain.
+    if (curView != nullptr && curView != page) {
+        curView->hide();
+    }
     curView = page;
     placeSaveNotice();
 }
 
+// Back from the Date and Time page: the keyboard is where it was before, on Date Set.
 void Tavik_CamAppDelegate::returnToGeneralPage() {
-    switchToPage(ui.generalView);
+    switchToPage(ui.generalView, ui.buttonAutoDateSet);
 }
 
 void Tavik_CamAppDelegate::repaintMenu(QWidget* page) {

@@ -32,9 +32,11 @@ void Tavik_CamAppDelegate::changeSelectPMButtonImage(tagSetting* setting) {
     repaintGroup(modeGroup_, *setting);
 }
 
+// Greyed out, the three say why.
 void Tavik_CamAppDelegate::setThreeResolutionsEnabled(bool enabled) {
     for (BlackScroller* button : {ui.button16MP, ui.button3MP, ui.buttonVGA}) {
         button->setEnabled(enabled);
+        button->setToolTip(enabled ? QString() : tr("Burst shoots at 5MP"));
     }
 }
 

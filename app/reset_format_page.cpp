@@ -12,8 +12,6 @@ void Tavik_CamAppDelegate::setUpResetAndFormat() {
     setUpSingleButton(ui.buttonAutoResetAll, "reset.png", "reset_hold.png");
     // Its picture carries a circular arrow at the left end.
     ui.buttonAutoResetAll->setTitleLeftInset(24);
-    // Browse reacts to the pointer like the other single buttons beside it.
-    setUpSingleButton(ui.buttonBrowse, "single.png", "single_hold.png");
     // A pending format request reads as a warning, in the amber of the save notice.
     ui.formatRequestNotice->setStyleSheet(QStringLiteral("color: rgb(214, 158, 46);"));
     setUpSingleButton(ui.buttonCancelFormat, "single.png", "single_hold.png");

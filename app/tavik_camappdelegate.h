@@ -158,7 +158,9 @@ class Tavik_CamAppDelegate : public QObject {
     void setUpFrame();
     void setUpLinkIcons();
     void connectControls();
-    void switchToPage(QWidget* page);
+    // Shows `page` in place of the current one. Focus that was on the page leaving goes to
+    // `focusTarget`, or else to the first control of `page`.
+    void switchToPage(QWidget* page, QWidget* focusTarget = nullptr);
     void returnToGeneralPage();
     void repaintMenu(QWidget* page);
     void setDatePickers(const QDateTime& value);

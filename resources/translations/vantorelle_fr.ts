@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>BlackScroller</name>
-    <message>
-        <source>%1, selected</source>
-        <translation>%1, sélectionné</translation>
-    </message>
-</context>
-<context>
     <name>CameraFinder</name>
     <message>
         <source>Connect your camera</source>
@@ -48,14 +41,6 @@
     <message>
         <source>Time of day</source>
         <translation>Heure</translation>
-    </message>
-    <message>
-        <source>AM</source>
-        <translation>AM</translation>
-    </message>
-    <message>
-        <source>PM</source>
-        <translation>PM</translation>
     </message>
 </context>
 <context>
@@ -163,6 +148,10 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>Intervalle de prise de vue</translation>
+    </message>
+    <message>
+        <source>Burst shoots at 5MP</source>
+        <translation>La rafale photographie en 5MP</translation>
     </message>
     <message>
         <source>Firmware %1</source>

@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>BlackScroller</name>
-    <message>
-        <source>%1, selected</source>
-        <translation>%1、選択中</translation>
-    </message>
-</context>
-<context>
     <name>CameraFinder</name>
     <message>
         <source>Connect your camera</source>
@@ -48,14 +41,6 @@
     <message>
         <source>Time of day</source>
         <translation>時刻</translation>
-    </message>
-    <message>
-        <source>AM</source>
-        <translation>午前</translation>
-    </message>
-    <message>
-        <source>PM</source>
-        <translation>午後</translation>
     </message>
 </context>
 <context>
@@ -163,6 +148,10 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>インターバル撮影の間隔</translation>
+    </message>
+    <message>
+        <source>Burst shoots at 5MP</source>
+        <translation>連写は5MPで撮影します</translation>
     </message>
     <message>
         <source>Firmware %1</source>

@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>BlackScroller</name>
-    <message>
-        <source>%1, selected</source>
-        <translation>%1，已选中</translation>
-    </message>
-</context>
-<context>
     <name>CameraFinder</name>
     <message>
         <source>Connect your camera</source>
@@ -48,14 +41,6 @@
     <message>
         <source>Time of day</source>
         <translation>时间</translation>
-    </message>
-    <message>
-        <source>AM</source>
-        <translation>上午</translation>
-    </message>
-    <message>
-        <source>PM</source>
-        <translation>下午</translation>
     </message>
 </context>
 <context>
@@ -163,6 +148,10 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>延时拍照间隔</translation>
+    </message>
+    <message>
+        <source>Burst shoots at 5MP</source>
+        <translation>连拍以 5MP 拍摄</translation>
     </message>
     <message>
         <source>Firmware %1</source>
