@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Its settings open as soon as its card appears on this computer.</source>
-        <translation>Le sue impostazioni si aprono non appena la sua scheda compare su questo computer.</translation>
+        <translation>Le impostazioni si aprono appena la scheda compare sul computer.</translation>
     </message>
     <message>
         <source>Choose a camera</source>
