@@ -5,19 +5,11 @@
 
 #include "camerapaths.h"
 
-#include <QFile>
 #include <QLabel>
 
 #include <cerrno>
-#include <cstring>
 #include <optional>
 #include <vector>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -26,65 +18,19 @@ namespace {
 constexpr std::size_t kCardHeadBytes = 16 * 1024;
 
 // The first bytes of the file, or nothing when it is no regular file or cannot be read. The
-// open does not wait: a FIFO planted in the file's place must not stop the window.
+// read never waits: a FIFO planted in the file's place must not stop the window.
 std::optional<QByteArray> readCardHead(const std::string& path) {
-#ifdef _WIN32
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::string bytes;
+    if (!readConfigHead(path, kCardHeadBytes, bytes)) {
         return std::nullopt;
     }
-    QByteArray bytes = file.read(static_cast<qint64>(kCardHeadBytes));
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-#else
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    std::optional<QByteArray> bytes;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        char buffer[kCardHeadBytes];
-        std::size_t filled = 0;
-        bool failed = false;
-        while (filled < sizeof buffer) {
-            const ssize_t n = ::read(fd, buffer + filled, sizeof buffer - filled);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                failed = n < 0;
-                break;
-            }
-            filled += static_cast<std::size_t>(n);
-        }
-        if (!failed) {
-            bytes = QByteArray(buffer, static_cast<qsizetype>(filled));
-        }
-    }
-    ::close(fd);
-    return bytes;
-#endif
+    return QByteArray::fromStdString(bytes);
 }
 
-std::size_t textLength(const tagConfigLine& line) {
-    return qstrnlen(line.text, sizeof line.text);
-}
-
-// The bytes a successful save puts on the card: every line of kinds 1 to 5, each followed by
-// a line feed.
+// The bytes a successful save puts on the card, as far as they are compared.
 QByteArray savedBytes(const ConfigLineArray& lines, int32_t count) {
-    QByteArray bytes;
-    for (int32_t i = 0; i < count; ++i) {
-        const tagConfigLine* line = lines[static_cast<std::size_t>(i)].get();
-        if (line != nullptr && line->kind >= kPhotoLine && line->kind <= kFirmwareLine) {
-            bytes.append(line->text, static_cast<qsizetype>(textLength(*line)));
-            bytes.append('\n');
-        }
-    }
-    return bytes.left(static_cast<qsizetype>(kCardHeadBytes));
+    return QByteArray::fromStdString(configFileContent(lines, count))
+        .left(static_cast<qsizetype>(kCardHeadBytes));
 }
 
 std::vector<tagConfigLine> copyOfLines(const ConfigLineArray& lines, int32_t count) {

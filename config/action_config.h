@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -76,6 +77,15 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
 // failure returns -1 with errno telling the cause of the step that failed, logs it, removes the
 // temporary file and leaves `path` as it was, byte for byte.
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path);
+
+// The bytes a save of `lines` writes: every record of kinds 1 to 5 in order, each followed by a
+// line feed.
+std::string configFileContent(const ConfigLineArray& lines, int32_t count);
+
+// Reads the first `most` bytes of the file at `path` (fewer where it ends sooner) into `bytes`,
+// never waiting. False, with `bytes` left as it was, when the file is not a regular file or
+// cannot be read.
+bool readConfigHead(const std::string& path, std::size_t most, std::string& bytes);
 
 // Decodes the first record of each kind into `setting` (cleared first, then the interval and
 // rotation corrections) and rewrites the text of every photo, video, general and firmware record

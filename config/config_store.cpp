@@ -60,13 +60,13 @@ bool isReadableFile(const Descriptor& file) {
     return file.valid() && config_io::ops().isRegularFile(file.get()) == 1;
 }
 
-// Reads what a load can use, stopping early at the end of the file. False on a read error.
-bool readHead(const Descriptor& file, std::string& bytes) {
-    bytes.resize(kMostBytesLoaded);
+// Reads at most `most` bytes, stopping early at the end of the file. False on a read error.
+bool readHead(const Descriptor& file, std::size_t most, std::string& bytes) {
+    bytes.resize(most);
     std::size_t filled = 0;
-    while (filled < kMostBytesLoaded) {
+    while (filled < most) {
         const std::ptrdiff_t n =
-            config_io::ops().read(file.get(), bytes.data() + filled, kMostBytesLoaded - filled);
+            config_io::ops().read(file.get(), bytes.data() + filled, most - filled);
         if (n < 0) {
             return false;
         }
@@ -258,7 +258,9 @@ std::size_t textLength(const tagConfigLine& line) {
                           : static_cast<std::size_t>(static_cast<const char*>(end) - line.text);
 }
 
-std::string contentOf(const ConfigLineArray& lines, int32_t count) {
+} // namespace
+
+std::string configFileContent(const ConfigLineArray& lines, int32_t count) {
     std::string content;
     for (int32_t i = 0; i < clampCount(count); ++i) {
         const tagConfigLine* line = lines[static_cast<std::size_t>(i)].get();
@@ -270,14 +272,22 @@ std::string contentOf(const ConfigLineArray& lines, int32_t count) {
     return content;
 }
 
-} // namespace
+bool readConfigHead(const std::string& path, std::size_t most, std::string& bytes) {
+    const Descriptor file(config_io::ops().openRead(path.c_str()));
+    std::string head;
+    if (!isReadableFile(file) || !readHead(file, most, head)) {
+        return false;
+    }
+    bytes = std::move(head);
+    return true;
+}
 
 int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string& path) {
     Descriptor file(config_io::ops().openRead(path.c_str()));
     std::string bytes;
     // A read error part-way would load a shortened file that the next save writes back: treat
     // it like a file that cannot be opened.
-    if (!isReadableFile(file) || !readHead(file, bytes)) {
+    if (!isReadableFile(file) || !readHead(file, kMostBytesLoaded, bytes)) {
         configLog("File is not exist");
         return -1;
     }
@@ -308,7 +318,7 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
 
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path) {
     const config_io::Ops& io = config_io::ops();
-    const std::string content = contentOf(lines, count);
+    const std::string content = configFileContent(lines, count);
     const int existingMode = io.permissions(path.c_str());
     const unsigned mode = existingMode >= 0 ? static_cast<unsigned>(existingMode) : 0644U;
 
