@@ -67,6 +67,7 @@ class InstalledTest : public QObject {
     void findsCamerasAmongVolumes_data();
     void findsCamerasAmongVolumes();
     void waitsFindsLosesAndFindsAgain();
+    void aCameraWhoseCardIsUnmountedCanGoAndComeBack_data();
     void aCameraWhoseCardIsUnmountedCanGoAndComeBack();
     void commandLine_data();
     void commandLine();
@@ -183,16 +184,28 @@ void InstalledTest::waitsFindsLosesAndFindsAgain() {
     QCOMPARE(finished.front().front().toInt(), 0);
 }
 
+void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack_data() {
+    QTest::addColumn<bool>("given");
+    QTest::newRow("found among the mounted volumes") << false;
+    QTest::newRow("the folder given with --volume") << true;
+}
+
 void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
+    QFETCH(bool, given);
     if (!canMount) {
         QSKIP("mounting is not permitted here (needs root and a mount namespace)");
     }
     const QTemporaryDir scratch;
     const QString card = scratch.filePath(QStringLiteral("CAMERA"));
     QVERIFY(QDir().mkpath(card));
-    MountedVolumes volumes;
+    std::unique_ptr<VolumeSource> volumes;
+    if (given) {
+        volumes = std::make_unique<GivenVolumes>(QStringList{card});
+    } else {
+        volumes = std::make_unique<MountedVolumes>();
+    }
     FakeDesktop desktop;
-    CameraLauncher launcher(&volumes, &desktop);
+    CameraLauncher launcher(volumes.get(), &desktop);
     launcher.start();
     QVERIFY(launcher.finder()->isWaiting());
 
@@ -205,6 +218,7 @@ void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
         }
         QTRY_VERIFY_WITH_TIMEOUT(launcher.program() != nullptr, 1000);
         QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY(!CameraLock(card).acquire());
         clickButton(launcher.program()->widgets().buttonNTSC);
         QFile file(card + QStringLiteral("/ActionConfig"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -215,6 +229,8 @@ void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
         QVERIFY2(::umount2(QFile::encodeName(card).constData(), 0) == 0, std::strerror(errno));
         QTRY_VERIFY_WITH_TIMEOUT(launcher.program() == nullptr, 1000);
         QVERIFY(launcher.finder()->isVisible() && launcher.finder()->isWaiting());
+        // The camera's window lock went with the camera.
+        QVERIFY(CameraLock(card).acquire());
     }
 }
 
