@@ -114,7 +114,8 @@ const Choice kChoices[] = {
      [](const Tavik_CamAppDelegate& p) {
          return p.settings().photoResolution == 1 && onlySelected(p, "button16MP", "button3MP");
      },
-     "buttonTimeLapse", "[1,1,1,3,1,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware},
+     // Another line next: the refused change must not ride along with it.
+     "buttonNTSC", kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
     {"full HD resolution", "buttonVideoUI", nullptr, "button960P",
      [](const Tavik_CamAppDelegate& p) {
          return p.settings().FHDResolution == 1 && onlySelected(p, "button1080P", "button960P");
