@@ -143,8 +143,9 @@ int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds,
     int error = 0;
     // Only a file this program has seen as it is now is rewritten: one it could not load, or
     // one that is gone (the presence watch then ends the program), is left alone.
-    const bool attempted = configLoaded && canOpenConfig(configfile_path) &&
-                           readCardHead(configfile_path) == cardBytes_;
+    // (Reading the file opens it only when it is a regular file: a file that is gone reads as
+    // nothing, which differs from the bytes of any file this program loaded.)
+    const bool attempted = configLoaded && readCardHead(configfile_path) == cardBytes_;
     if (attempted) {
         if (dropFormatRequest) {
             dropFormatRequests(configLineArray, lineCount);
