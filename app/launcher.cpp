@@ -3,7 +3,6 @@
 #include "camerapaths.h"
 
 #include <QFile>
-#include <QWidget>
 
 std::string cardStartPath(const QString& root) {
     QString folder = configFileOf(root);
@@ -68,12 +67,8 @@ void CameraLauncher::open(const QString& root) {
     program_ = std::make_unique<Tavik_CamAppDelegate>(services_);
     connect(program_.get(), &Tavik_CamAppDelegate::programEnded, this,
             &CameraLauncher::programEnded, Qt::QueuedConnection);
-    connect(lock_.get(), &CameraLock::raiseRequested, program_.get(), [this] {
-        QWidget* window = program_->window();
-        window->showNormal();
-        window->raise();
-        window->activateWindow();
-    });
+    connect(lock_.get(), &CameraLock::raiseRequested, program_.get(),
+            &Tavik_CamAppDelegate::bringToFront);
     finder_->hide();
     if (!program_->applicationDidFinishLaunching()) {
         // The camera went away between the search and the start (the user has been told).

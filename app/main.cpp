@@ -40,11 +40,8 @@ int runFromCard(QApplication& app) {
     }
     Tavik_CamAppDelegate delegate;
     QObject::connect(&delegate, &Tavik_CamAppDelegate::programEnded, &app, &QCoreApplication::quit);
-    QObject::connect(&lock, &CameraLock::raiseRequested, &delegate, [&delegate] {
-        delegate.window()->showNormal();
-        delegate.window()->raise();
-        delegate.window()->activateWindow();
-    });
+    QObject::connect(&lock, &CameraLock::raiseRequested, &delegate,
+                     &Tavik_CamAppDelegate::bringToFront);
     if (!delegate.applicationDidFinishLaunching()) {
         return 1;
     }

@@ -60,10 +60,6 @@ void Tavik_CamAppDelegate::detachIntervalBox() {
     ui.labelInterval->hide();
 }
 
-void Tavik_CamAppDelegate::applyPhotoModeAtStartup() {
-    showPhotoMode();
-}
-
 // What the stored capture mode allows on the page: burst disables the three resolutions other
 // than 5MP, time-lapse shows the interval box with the stored interval.
 void Tavik_CamAppDelegate::showPhotoMode() {

@@ -79,7 +79,7 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     showCameraDetails();
     settingValue.isInit = 1;
     initSelectButtonBK(&settingValue);
-    applyPhotoModeAtStartup();
+    showPhotoMode();
     window_->show();
     return true;
 }
@@ -157,6 +157,12 @@ void Tavik_CamAppDelegate::applicationWillTerminate() {
     runAlert({tr("please disconnect your camera from PC immediately to ensure the date&time is "
                  "set correctly"),
               QString(), tr("OK"), QString(), QString()});
+}
+
+void Tavik_CamAppDelegate::bringToFront() {
+    window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
 }
 
 // The folder that holds the camera's settings file: the root of its card.

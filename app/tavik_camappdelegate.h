@@ -36,6 +36,9 @@ class Tavik_CamAppDelegate : public QObject {
     // Ends the program: the warning when the clock synchronisation runs, then quit.
     void applicationWillTerminate();
 
+    // Shows the window in front of the others, as another start on this camera asks.
+    void bringToFront();
+
     QWidget* window() const { return window_.get(); }
     const Ui::VantorelleWindow& widgets() const { return ui; }
     QWidget* currentPage() const { return curView; }
@@ -173,7 +176,6 @@ class Tavik_CamAppDelegate : public QObject {
     void setUpResetAndFormat();
     void setUpDateTimePage();
     void defineButtonGroups();
-    void applyPhotoModeAtStartup();
     void showPhotoMode();
     void showFormatRequest();
     bool formatRequestPending() const;
