@@ -98,13 +98,11 @@ void Tavik_CamAppDelegate::repaintGroup(const ButtonGroup& group, const tagSetti
     }
 }
 
-void Tavik_CamAppDelegate::chooseValue(int32_t tagSetting::*field, int32_t value, Repaint repaint,
-                                       int32_t kind) {
+void Tavik_CamAppDelegate::chooseValue(SettingKey key, int32_t code, Repaint repaint) {
     followCard();
-    if (settingValue.*field == value) {
+    if (chooseSetting(settingValue, key, code) != ChoiceResult::Changed) {
         return;
     }
-    settingValue.*field = value;
     (this->*repaint)(&settingValue);
-    saveLines({kind});
+    saveLines({settingKeyInfo(key).lineKind});
 }

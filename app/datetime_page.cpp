@@ -51,13 +51,18 @@ QDateTime wallClock(const QDateTime& local) {
 
 // The clock runs from the first moment of the pickers' first day to the last moment of their
 // last day, and stops there.
+QDateTime wallClock(const CameraClock& clock, int milliseconds) {
+    return wallClock(QDate(clock.year, clock.month, clock.day),
+                     QTime(clock.hour, clock.minute, clock.second, milliseconds));
+}
+
 const QDateTime& clockStart() {
-    static const QDateTime start = wallClock(QDate(2013, 1, 1), QTime(0, 0, 0));
+    static const QDateTime start = wallClock(kEarliestClock, 0);
     return start;
 }
 
 const QDateTime& clockEnd() {
-    static const QDateTime end = wallClock(QDate(2037, 12, 31), QTime(23, 59, 59, 999));
+    static const QDateTime end = wallClock(kLatestClock, 999);
     return end;
 }
 
@@ -216,12 +221,10 @@ bool Tavik_CamAppDelegate::storePickersAndSave() {
         clockOffsetMs_ = offset;
         catchUpClock();
     }
-    settingValue.hour = value.time().hour();
-    settingValue.minute = value.time().minute();
-    settingValue.second = value.time().second();
-    settingValue.year = value.date().year();
-    settingValue.month = value.date().month();
-    settingValue.date = value.date().day();
+    const CameraClock clock{value.date().year(), value.date().month(),  value.date().day(),
+                            value.time().hour(), value.time().minute(), value.time().second()};
+    // The pickers hold only what the camera's clock can, so the choice is not refused.
+    chooseClock(settingValue, clock);
     if (saveLines({kGeneralLine}) == 0) {
         return true;
     }

@@ -49,51 +49,46 @@ void Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage(tagSetting* setti
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnPAL() {
-    chooseValue(&tagSetting::tvType, 1, &Tavik_CamAppDelegate::changeSelectTVTypeButtonImage,
-                kGeneralLine);
+    chooseValue(SettingKey::TvSystem, 1, &Tavik_CamAppDelegate::changeSelectTVTypeButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnNTSC() {
-    chooseValue(&tagSetting::tvType, 2, &Tavik_CamAppDelegate::changeSelectTVTypeButtonImage,
-                kGeneralLine);
+    chooseValue(SettingKey::TvSystem, 2, &Tavik_CamAppDelegate::changeSelectTVTypeButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn50HZ() {
-    chooseValue(&tagSetting::tvFre, 1, &Tavik_CamAppDelegate::changeSelectFreButtonImage,
-                kGeneralLine);
+    chooseValue(SettingKey::LightFrequency, 1, &Tavik_CamAppDelegate::changeSelectFreButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn60HZ() {
-    chooseValue(&tagSetting::tvFre, 2, &Tavik_CamAppDelegate::changeSelectFreButtonImage,
-                kGeneralLine);
+    chooseValue(SettingKey::LightFrequency, 2, &Tavik_CamAppDelegate::changeSelectFreButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnAuto() {
-    chooseValue(&tagSetting::tvFre, 3, &Tavik_CamAppDelegate::changeSelectFreButtonImage,
-                kGeneralLine);
+    chooseValue(SettingKey::LightFrequency, 3, &Tavik_CamAppDelegate::changeSelectFreButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnAuto1() {
-    chooseValue(&tagSetting::autoOffTime, 1,
-                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage, kGeneralLine);
+    chooseValue(SettingKey::AutoPowerOff, 1,
+                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnAuto3() {
-    chooseValue(&tagSetting::autoOffTime, 2,
-                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage, kGeneralLine);
+    chooseValue(SettingKey::AutoPowerOff, 2,
+                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnAutoOFF() {
-    chooseValue(&tagSetting::autoOffTime, 3,
-                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage, kGeneralLine);
+    chooseValue(SettingKey::AutoPowerOff, 3,
+                &Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationOFF() {
-    chooseValue(&tagSetting::autoRot, 1, &Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage,
-                kGeneralLine);
+    chooseValue(SettingKey::AutoRotation, 1,
+                &Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationON() {
-    chooseValue(&tagSetting::autoRot, 2, &Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage,
-                kGeneralLine);
+    chooseValue(SettingKey::AutoRotation, 2,
+                &Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage);
 }

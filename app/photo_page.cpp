@@ -74,75 +74,63 @@ void Tavik_CamAppDelegate::showPhotoMode() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn16MP() {
-    chooseValue(&tagSetting::photoResolution, 1, &Tavik_CamAppDelegate::changeSelectPRButtonImage,
-                kPhotoLine);
+    chooseValue(SettingKey::PhotoResolution, 1, &Tavik_CamAppDelegate::changeSelectPRButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn5MP() {
-    chooseValue(&tagSetting::photoResolution, 2, &Tavik_CamAppDelegate::changeSelectPRButtonImage,
-                kPhotoLine);
+    chooseValue(SettingKey::PhotoResolution, 2, &Tavik_CamAppDelegate::changeSelectPRButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn3MP() {
-    chooseValue(&tagSetting::photoResolution, 3, &Tavik_CamAppDelegate::changeSelectPRButtonImage,
-                kPhotoLine);
+    chooseValue(SettingKey::PhotoResolution, 3, &Tavik_CamAppDelegate::changeSelectPRButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnVGA() {
-    chooseValue(&tagSetting::photoResolution, 4, &Tavik_CamAppDelegate::changeSelectPRButtonImage,
-                kPhotoLine);
+    chooseValue(SettingKey::PhotoResolution, 4, &Tavik_CamAppDelegate::changeSelectPRButtonImage);
+}
+
+// Leaving time-lapse takes the interval box off the page; burst disables the three
+// resolutions other than 5MP, which the choice sets; time-lapse shows the box.
+void Tavik_CamAppDelegate::chooseMode(int32_t code) {
+    followCard();
+    const int32_t before = settingValue.photoMode;
+    if (chooseSetting(settingValue, SettingKey::PhotoMode, code) != ChoiceResult::Changed) {
+        return;
+    }
+    if (before == 3) {
+        detachIntervalBox();
+    }
+    setThreeResolutionsEnabled(code != 2);
+    if (code == 2) {
+        ui.button5MP->setImageName(QStringLiteral("middle_on.png"));
+        changeSelectPRButtonImage(&settingValue);
+    }
+    changeSelectPMButtonImage(&settingValue);
+    if (code == 3) {
+        attachIntervalBox(kIntervalYAfterClick);
+    }
+    saveLines({kPhotoLine});
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnSingle() {
-    followCard();
-    if (settingValue.photoMode == 1) {
-        return;
-    }
-    if (settingValue.photoMode == 3) {
-        detachIntervalBox();
-    }
-    settingValue.photoMode = 1;
-    setThreeResolutionsEnabled(true);
-    changeSelectPMButtonImage(&settingValue);
-    saveLines({kPhotoLine});
+    chooseMode(1);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnBurst() {
-    followCard();
-    if (settingValue.photoMode == 2) {
-        return;
-    }
-    if (settingValue.photoMode == 3) {
-        detachIntervalBox();
-    }
-    // Burst shoots at 5MP only.
-    setThreeResolutionsEnabled(false);
-    settingValue.photoResolution = 2;
-    ui.button5MP->setImageName(QStringLiteral("middle_on.png"));
-    changeSelectPRButtonImage(&settingValue);
-    settingValue.photoMode = 2;
-    changeSelectPMButtonImage(&settingValue);
-    saveLines({kPhotoLine});
+    chooseMode(2);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse() {
-    followCard();
-    if (settingValue.photoMode == 3) {
-        return;
-    }
-    settingValue.photoMode = 3;
-    setThreeResolutionsEnabled(true);
-    changeSelectPMButtonImage(&settingValue);
-    attachIntervalBox(kIntervalYAfterClick);
-    saveLines({kPhotoLine});
+    chooseMode(3);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnComboxTimelapse() {
     // The pick is taken first: a file another program changed is shown again before it.
     const int index = ui.timeLipse->currentIndex();
     followCard();
-    if (index >= 0 && index <= 3) {
-        settingValue.timeLapseValue = index + 1;
+    // Any pick is saved, the same interval again too; no pick (-1) keeps the stored one.
+    if (chooseSetting(settingValue, SettingKey::PhotoInterval, index + 1) !=
+        ChoiceResult::Refused) {
         selectStoredInterval();
     }
     saveLines({kPhotoLine});

@@ -3,6 +3,7 @@
 
 #include "action_config.h"
 #include "desktopservices.h"
+#include "setting_choices.h"
 #include "ui_vantorelle.h"
 
 #include <QFileSystemWatcher>
@@ -184,8 +185,11 @@ class Tavik_CamAppDelegate : public QObject {
     void detachIntervalBox();
     void setThreeResolutionsEnabled(bool enabled);
     void repaintGroup(const ButtonGroup& group, const tagSetting& setting);
-    // A click on a button of a group: stores `value`, repaints and saves the line `kind`.
-    void chooseValue(int32_t tagSetting::*field, int32_t value, Repaint repaint, int32_t kind);
+    // A click on a button of a group: makes the choice, repaints and saves the line that
+    // holds the setting.
+    void chooseValue(SettingKey key, int32_t code, Repaint repaint);
+    // A click on a capture mode: makes the choice and shows what the mode allows on the page.
+    void chooseMode(int32_t code);
     bool storePickersAndSave();
     QDateTime pickerDateTime();
     QDateTime runningClock();

@@ -20,21 +20,17 @@ void Tavik_CamAppDelegate::changeSelectHDButtonImage(tagSetting* setting) {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn1080P() {
-    chooseValue(&tagSetting::FHDResolution, 1, &Tavik_CamAppDelegate::changeSelectFHDButtonImage,
-                kVideoLine);
+    chooseValue(SettingKey::FullHdVideo, 1, &Tavik_CamAppDelegate::changeSelectFHDButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn960P() {
-    chooseValue(&tagSetting::FHDResolution, 2, &Tavik_CamAppDelegate::changeSelectFHDButtonImage,
-                kVideoLine);
+    chooseValue(SettingKey::FullHdVideo, 2, &Tavik_CamAppDelegate::changeSelectFHDButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn720P60() {
-    chooseValue(&tagSetting::HDResolution, 1, &Tavik_CamAppDelegate::changeSelectHDButtonImage,
-                kVideoLine);
+    chooseValue(SettingKey::HdVideo, 1, &Tavik_CamAppDelegate::changeSelectHDButtonImage);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtn720P30() {
-    chooseValue(&tagSetting::HDResolution, 2, &Tavik_CamAppDelegate::changeSelectHDButtonImage,
-                kVideoLine);
+    chooseValue(SettingKey::HdVideo, 2, &Tavik_CamAppDelegate::changeSelectHDButtonImage);
 }
