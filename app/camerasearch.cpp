@@ -44,6 +44,10 @@ MountedVolumes::MountedVolumes(QObject* parent) : VolumeSource(parent) {
 }
 
 QStringList MountedVolumes::roots() const {
+    return mountedVolumeRoots();
+}
+
+QStringList mountedVolumeRoots() {
     QStringList result;
     const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo& volume : volumes) {
@@ -105,13 +109,13 @@ CameraDetails describeCamera(const QString& root) {
     ConfigLineArray lines;
     int32_t count = 0;
     // The library reports every line it reads; only the version matters here.
-    setConfigLogSink([](std::string_view) {});
+    ConfigLogSink before = setConfigLogSink([](std::string_view) {});
     if (readAllConfig(lines, count, QFile::encodeName(configFileOf(root)).toStdString()) == 0) {
         tagSetting setting{};
         getConfig(lines, count, setting);
         details.firmware =
             QString::fromLatin1(setting.version, qsizetype(qstrnlen(setting.version, 6)));
     }
-    setConfigLogSink(nullptr);
+    setConfigLogSink(std::move(before));
     return details;
 }

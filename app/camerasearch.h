@@ -71,6 +71,9 @@ class GivenVolumes : public VolumeSource {
     MountWatch watch_;
 };
 
+// The root folders of the volumes the system has mounted now.
+QStringList mountedVolumeRoots();
+
 // The settings file of the camera whose volume is mounted at `root`.
 QString configFileOf(const QString& root);
 

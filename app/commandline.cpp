@@ -1,10 +1,14 @@
 #include "commandline.h"
 
 #include "camerasearch.h"
+#include "setting_choices.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -19,22 +23,86 @@ const char* const kToolkitOptionsWithValue[] = {"platform",      "platformplugin
                                                 "name"};
 const char* const kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// How many arguments a command takes, and which cameras it may be given.
+struct CommandShape {
+    const char* name;
+    int leastArguments;
+    int mostArguments; // -1: any number
+    bool severalCameras;
+};
+
+const CommandShape kCommands[] = {
+    {"list", 0, 0, false}, {"get", 0, 0, false},       {"set", 1, -1, true},
+    {"apply", 1, 1, true}, {"sync-clock", 0, 0, true},
+};
+
+QString commandsHelp() {
+    QString text = QStringLiteral(
+        "\nCommands (they need no display and never open a window):\n"
+        "  list               One line per connected camera: its folder, firmware and free\n"
+        "                     space, separated by tabs.\n"
+        "  get                The camera's settings, one key=value line each.\n"
+        "  set KEY=VALUE...   Changes settings as the window's buttons do (burst shoots at\n"
+        "                     5MP), saving each camera's file once.\n"
+        "  apply FILE         Sets what FILE holds, in the form get prints; - reads standard\n"
+        "                     input. The clock and firmware lines are passed over, so\n"
+        "                     \"vantorelle get --volume A | vantorelle apply - --all\" copies\n"
+        "                     the settings of camera A to every connected camera.\n"
+        "  sync-clock         Sets the camera's clock to the computer's local time.\n"
+        "Without --volume or --all a command works on the one connected camera.\n"
+        "\nSettings:\n");
+    for (const SettingKeyInfo& key : settingKeys()) {
+        QStringList values;
+        for (const SettingValueName& value : key.values) {
+            values << QString::fromLatin1(value.name.data(), qsizetype(value.name.size()));
+        }
+        if (key.key == SettingKey::Clock) {
+            values << QStringLiteral("YYYY-MM-DD HH:MM:SS");
+        }
+        const QString name = QString::fromLatin1(key.name.data(), qsizetype(key.name.size()));
+        text += key.key == SettingKey::Firmware
+                    ? QStringLiteral("  %1 (read only)\n").arg(name)
+                    : QStringLiteral("  %1=%2\n").arg(name, values.join(QLatin1Char('|')));
+    }
+    text += QStringLiteral("\nExit status: 0 done; 1 a camera could not be read or changed; 2 "
+                           "usage error,\nand then nothing was written.\n");
+    return text;
+}
+
+CommandLine usageError(const QString& reason) {
+    CommandLine result;
+    result.exit = true;
+    result.status = kUsageError;
+    result.error =
+        QStringLiteral("vantorelle: %1\nTry \"vantorelle --help\" for more.\n").arg(reason);
+    return result;
+}
+
 } // namespace
 
 // The command line is read before the program's translations are loaded: its texts are English.
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Edits the settings of a connected action camera."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Edits the settings of a connected action camera. Without a command it opens its window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and end."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption volume(
-        QStringLiteral("volume"), QStringLiteral("Use the camera whose card is mounted at <path>."),
+        QStringLiteral("volume"),
+        QStringLiteral("Use the camera whose card is mounted at <path>. set, apply and "
+                       "sync-clock take it more than once."),
         QStringLiteral("path"));
     parser.addOption(volume);
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 QStringLiteral("With set, apply or sync-clock: every connected "
+                                                "camera."));
+    parser.addOption(all);
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("One of the commands below."),
+                                 QStringLiteral("[command [arguments]]"));
     for (const char* name : kToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -57,19 +125,16 @@ CommandLine readCommandLine(const QStringList& arguments) {
         given << QStringLiteral("vantorelle");
     }
 
-    CommandLine result;
-    const QString usageHint = QStringLiteral("Try \"vantorelle --help\" for more.");
     if (!parser.parse(given)) {
-        result.exit = true;
-        result.status = kUsageError;
-        result.error = QStringLiteral("vantorelle: %1\n%2\n").arg(parser.errorText(), usageHint);
-        return result;
+        return usageError(parser.errorText());
     }
+    CommandLine result;
     if (parser.isSet(help)) {
         result.exit = true;
         // The parser names the program only once an application object exists.
         result.output = parser.helpText().replace(QLatin1String("<executable_name>"),
-                                                  QLatin1String("vantorelle"));
+                                                  QLatin1String("vantorelle")) +
+                        commandsHelp();
         return result;
     }
     if (parser.isSet(version)) {
@@ -78,27 +143,63 @@ CommandLine readCommandLine(const QStringList& arguments) {
             QStringLiteral("vantorelle %1\n").arg(QCoreApplication::applicationVersion());
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        result.exit = true;
-        result.status = kUsageError;
-        result.error = QStringLiteral("vantorelle: %1\n%2\n")
-                           .arg(QStringLiteral("Unexpected argument: %1")
-                                    .arg(parser.positionalArguments().constFirst()),
-                                usageHint);
-        return result;
+
+    const QStringList volumes = parser.values(volume);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        if (parser.isSet(all)) {
+            return usageError(QStringLiteral("--all goes with a command."));
+        }
+        if (volumes.size() > 1) {
+            return usageError(QStringLiteral("The window shows one camera: give --volume once."));
+        }
+    } else {
+        const auto* shape = std::find_if(
+            std::begin(kCommands), std::end(kCommands), [&](const CommandShape& known) {
+                return positional.constFirst() == QLatin1String(known.name);
+            });
+        if (shape == std::end(kCommands)) {
+            return usageError(QStringLiteral("Unknown command: %1").arg(positional.constFirst()));
+        }
+        result.command = positional.constFirst();
+        result.commandArguments = positional.mid(1);
+        const auto count = result.commandArguments.size();
+        if (count < shape->leastArguments ||
+            (shape->mostArguments >= 0 && count > shape->mostArguments)) {
+            return usageError(
+                QStringLiteral("Wrong number of arguments for %1.").arg(result.command));
+        }
+        if (result.command == QLatin1String("list") && (parser.isSet(all) || !volumes.isEmpty())) {
+            return usageError(QStringLiteral("list looks for the cameras itself."));
+        }
+        if (!shape->severalCameras && (parser.isSet(all) || volumes.size() > 1)) {
+            return usageError(QStringLiteral("%1 takes one camera.").arg(result.command));
+        }
+        if (parser.isSet(all) && !volumes.isEmpty()) {
+            return usageError(QStringLiteral("Give either --volume or --all."));
+        }
+        result.allCameras = parser.isSet(all);
     }
-    if (parser.isSet(volume)) {
-        const QString path = QDir::cleanPath(QDir::fromNativeSeparators(parser.value(volume)));
+    for (const QString& folder : volumes) {
+        const QString path = QDir::cleanPath(QDir::fromNativeSeparators(folder));
         if (path.isEmpty() || !isCameraRoot(path)) {
+            result = {};
             result.exit = true;
             result.status = kUsageError;
             result.error =
                 QStringLiteral("vantorelle: %1\n")
                     .arg(QStringLiteral("%1 is no camera: it holds no readable ActionConfig.")
-                             .arg(QDir::toNativeSeparators(parser.value(volume))));
+                             .arg(QDir::toNativeSeparators(folder)));
             return result;
         }
-        result.volume = QDir(path).absolutePath();
+        const QString absolute = QDir(path).absolutePath();
+        if (!result.volumes.contains(absolute)) {
+            result.volumes << absolute;
+        }
+    }
+    if (result.command.isEmpty() && !result.volumes.isEmpty()) {
+        result.volume = result.volumes.constFirst();
+        result.volumes.clear();
     }
     return result;
 }

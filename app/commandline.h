@@ -1,5 +1,6 @@
-// The program's command line: --help, --version and --volume PATH. It is read before any
-// window exists, so that help, the version and usage errors need no display.
+// The program's command line: --help, --version, --volume PATH, --all and the commands that
+// read and change cameras' settings without a window. It is read before any window exists, so
+// that help, the version, the commands and usage errors need no display.
 #pragma once
 
 #include <QString>
@@ -13,6 +14,12 @@ struct CommandLine {
     QString error;
     // The camera's folder given with --volume; empty when the program looks for cameras itself.
     QString volume;
+    // The command: "list", "get", "set", "apply" or "sync-clock"; empty opens the window.
+    QString command;
+    QStringList commandArguments;
+    // The cameras' folders a command was given with --volume, each checked to be a camera.
+    QStringList volumes;
+    bool allCameras = false; // --all
 };
 
 inline constexpr int kUsageError = 2;

@@ -3,6 +3,7 @@
 #include "camerapaths.h"
 #include "camerasearch.h"
 #include "commandline.h"
+#include "commands.h"
 #include "launcher.h"
 #include "tavik_camappdelegate.h"
 
@@ -74,6 +75,9 @@ int main(int argc, char* argv[]) {
         (void)std::fputs(command.output.toLocal8Bit().constData(), stdout);
         (void)std::fputs(command.error.toLocal8Bit().constData(), stderr);
         return command.status;
+    }
+    if (!command.command.isEmpty()) {
+        return runCommand(command, stdin, stdout, stderr);
     }
 
     QApplication app(argc, argv);

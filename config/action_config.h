@@ -104,6 +104,6 @@ void setConfigLine(ConfigLineArray& lines, int32_t& count, const tagSetting& set
 bool canOpenConfig(const std::string& path);
 
 // Diagnostic lines of the library go to this sink; by default each is written to standard error
-// as one line. An empty function restores the default.
+// as one line. An empty function restores the default. Returns the sink it replaces.
 using ConfigLogSink = std::function<void(std::string_view)>;
-void setConfigLogSink(ConfigLogSink sink);
+ConfigLogSink setConfigLogSink(ConfigLogSink sink);

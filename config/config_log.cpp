@@ -14,8 +14,8 @@ ConfigLogSink& sink() {
 
 } // namespace
 
-void setConfigLogSink(ConfigLogSink newSink) {
-    sink() = std::move(newSink);
+ConfigLogSink setConfigLogSink(ConfigLogSink newSink) {
+    return std::exchange(sink(), std::move(newSink));
 }
 
 void configLog(std::string_view line) {

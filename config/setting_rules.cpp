@@ -53,6 +53,12 @@ int32_t daysInMonth(int32_t year, int32_t month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
+bool isRealDateAndTime(const CameraClock& c) {
+    return c.month >= 1 && c.month <= 12 && c.day >= 1 && c.day <= daysInMonth(c.year, c.month) &&
+           c.hour >= 0 && c.hour <= 23 && c.minute >= 0 && c.minute <= 59 && c.second >= 0 &&
+           c.second <= 59;
+}
+
 } // namespace
 
 std::span<const SettingKeyInfo> settingKeys() {
@@ -64,12 +70,7 @@ const SettingKeyInfo& settingKeyInfo(SettingKey key) {
 }
 
 bool isCameraClock(const CameraClock& c) {
-    if (c.month < 1 || c.month > 12 || c.day < 1 || c.day > daysInMonth(c.year, c.month) ||
-        c.hour < 0 || c.hour > 23 || c.minute < 0 || c.minute > 59 || c.second < 0 ||
-        c.second > 59) {
-        return false;
-    }
-    return clockFigures(c) >= clockFigures(kEarliestClock) &&
+    return isRealDateAndTime(c) && clockFigures(c) >= clockFigures(kEarliestClock) &&
            clockFigures(c) <= clockFigures(kLatestClock);
 }
 
@@ -148,8 +149,11 @@ std::string conflictAmong(std::span<const SettingChoice> choices) {
 
 std::string refusalReason(const tagSetting& setting, const SettingChoice& choice) {
     if (choice.key == SettingKey::PhotoResolution && setting.photoMode == kBurst) {
-        return choice.text + ": burst shoots at 5MP only; choose photo.mode=single or "
-                             "photo.mode=time-lapse with it";
+        return choice.text + ": burst shoots at 5MP only (choose photo.mode=single or "
+                             "time-lapse with it)";
+    }
+    if (choice.key == SettingKey::Clock && !isRealDateAndTime(choice.clock)) {
+        return choice.text + ": no such date and time";
     }
     if (choice.key == SettingKey::Clock) {
         return choice.text + ": the camera's clock runs from 2013-01-01 00:00:00 to "

@@ -1,0 +1,193 @@
+// The settings as key=value text, both ways, and the rules every choice follows.
+#include "setting_choices.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+struct KnownValue {
+    const char* line;
+    int32_t tagSetting::*field;
+    int32_t code;
+};
+
+// Every value of every key, written out here rather than taken from the program's table.
+const KnownValue kKnownValues[] = {
+    {"photo.resolution=16MP", &tagSetting::photoResolution, 1},
+    {"photo.resolution=5MP", &tagSetting::photoResolution, 2},
+    {"photo.resolution=3MP", &tagSetting::photoResolution, 3},
+    {"photo.resolution=VGA", &tagSetting::photoResolution, 4},
+    {"photo.mode=single", &tagSetting::photoMode, 1},
+    {"photo.mode=burst", &tagSetting::photoMode, 2},
+    {"photo.mode=time-lapse", &tagSetting::photoMode, 3},
+    {"photo.interval=5", &tagSetting::timeLapseValue, 1},
+    {"photo.interval=10", &tagSetting::timeLapseValue, 2},
+    {"photo.interval=30", &tagSetting::timeLapseValue, 3},
+    {"photo.interval=60", &tagSetting::timeLapseValue, 4},
+    {"video.fhd=1080P", &tagSetting::FHDResolution, 1},
+    {"video.fhd=960P", &tagSetting::FHDResolution, 2},
+    {"video.hd=720P60", &tagSetting::HDResolution, 1},
+    {"video.hd=720P30", &tagSetting::HDResolution, 2},
+    {"tv.system=PAL", &tagSetting::tvType, 1},
+    {"tv.system=NTSC", &tagSetting::tvType, 2},
+    {"light.frequency=50Hz", &tagSetting::tvFre, 1},
+    {"light.frequency=60Hz", &tagSetting::tvFre, 2},
+    {"light.frequency=auto", &tagSetting::tvFre, 3},
+    {"auto.power-off=1min", &tagSetting::autoOffTime, 1},
+    {"auto.power-off=3min", &tagSetting::autoOffTime, 2},
+    {"auto.power-off=off", &tagSetting::autoOffTime, 3},
+    {"auto.rotation=off", &tagSetting::autoRot, 1},
+    {"auto.rotation=on", &tagSetting::autoRot, 2},
+};
+
+SettingChoice choiceOf(const std::string& line) {
+    auto read = readSettingChoice(line);
+    EXPECT_TRUE(std::holds_alternative<SettingChoice>(read)) << line;
+    return std::holds_alternative<SettingChoice>(read) ? std::get<SettingChoice>(read)
+                                                       : SettingChoice{};
+}
+
+std::string errorOf(std::string_view line) {
+    auto read = readSettingChoice(line);
+    return std::holds_alternative<std::string>(read) ? std::get<std::string>(read) : "accepted";
+}
+
+TEST(SettingText, EveryValueReadsAsItsCodeAndPrintsAsItsName) {
+    for (const KnownValue& known : kKnownValues) {
+        const SettingChoice choice = choiceOf(known.line);
+        tagSetting setting{};
+        ASSERT_EQ(chooseSetting(setting, choice.key, choice.code), ChoiceResult::Changed)
+            << known.line;
+        EXPECT_EQ(setting.*known.field, known.code) << known.line;
+        const std::string line = known.line;
+        EXPECT_EQ(settingValueText(setting, choice.key), line.substr(line.find('=') + 1));
+    }
+    // Value names in any case, blanks around key and value.
+    EXPECT_EQ(choiceOf(" tv.system = pal ").code, 1);
+    EXPECT_EQ(choiceOf("video.fhd=960p").text, "video.fhd=960p");
+}
+
+TEST(SettingText, UnknownKeysAndValuesAreRefusedWithTheReason) {
+    const struct {
+        const char* line;
+        const char* reason;
+    } cases[] = {
+        {"tv.system", "not of the form key=value"},
+        {"tv.sistem=PAL", "no such setting"},
+        {"TV.SYSTEM=PAL", "no such setting"},
+        {"tv.system=SECAM", "one of PAL, NTSC"},
+        {"tv.system=1", "one of PAL, NTSC"},
+        {"photo.interval=15", "one of 5, 10, 30, 60"},
+        {"photo.resolution=", "one of 16MP, 5MP, 3MP, VGA"},
+        {"camera.firmware=FW002", "can only be read"},
+        {"camera.clock=2024-3-9 14:05:30", "YYYY-MM-DD HH:MM:SS"},
+        {"camera.clock=2024-03-09T14:05:30", "YYYY-MM-DD HH:MM:SS"},
+        {"camera.clock=2023-02-29 10:00:00", "no such date and time"},
+        {"camera.clock=2024-03-09 24:00:00", "no such date and time"},
+        {"camera.clock=2012-12-31 23:59:59", "runs from 2013-01-01 00:00:00"},
+        {"camera.clock=2038-01-01 00:00:00", "to 2037-12-31 23:59:59"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(errorOf(c.line).find(c.reason), std::string::npos)
+            << c.line << " gave: " << errorOf(c.line);
+    }
+}
+
+TEST(SettingText, TheClockReadsAndPrintsInOneFormAndKeepsItsLimits) {
+    for (const char* line : {"camera.clock=2013-01-01 00:00:00", "camera.clock=2024-02-29 23:59:59",
+                             "camera.clock=2037-12-31 23:59:59"}) {
+        tagSetting setting{};
+        ASSERT_EQ(chooseClock(setting, choiceOf(line).clock), ChoiceResult::Changed);
+        EXPECT_EQ("camera.clock=" + settingValueText(setting, SettingKey::Clock), line);
+        EXPECT_EQ(chooseClock(setting, choiceOf(line).clock), ChoiceResult::Unchanged);
+    }
+    tagSetting setting{};
+    EXPECT_EQ(chooseClock(setting, {2038, 1, 1, 0, 0, 0}), ChoiceResult::Refused);
+    EXPECT_EQ(setting.year, 0);
+}
+
+TEST(SettingText, StoredValuesOutsideTheTablePrintAsNumbersAndOnlyPresentLinesPrint) {
+    tagSetting setting{};
+    setting.photoResolution = 7;
+    setting.photoMode = -1;
+    setting.timeLapseValue = -2;
+    setting.autoRot = 2;
+    std::memcpy(setting.version, "F\x1b\t01", 6);
+    EXPECT_EQ(settingValueText(setting, SettingKey::PhotoResolution), "7");
+    EXPECT_EQ(settingValueText(setting, SettingKey::PhotoMode), "-1");
+    EXPECT_EQ(settingValueText(setting, SettingKey::PhotoInterval), "-2");
+    // A planted version cannot start a new line or steer the terminal.
+    EXPECT_EQ(settingValueText(setting, SettingKey::Firmware), "F??01");
+
+    ConfigLineArray lines;
+    lines[0] = std::make_unique<tagConfigLine>(tagConfigLine{"[1,1,7,-1,-2]", kPhotoLine});
+    lines[1] = std::make_unique<tagConfigLine>(tagConfigLine{"[2,F", kFirmwareLine});
+    EXPECT_EQ(settingsText(setting, lines, 2), "photo.resolution=7\nphoto.mode=-1\n"
+                                               "photo.interval=-2\ncamera.firmware=F??01\n");
+    EXPECT_EQ(settingsText(setting, lines, 0), "");
+}
+
+TEST(SettingText, AProfileIsReadWholeOrNotAtAll) {
+    const auto profile = readSettingProfile("# copied from camera A\r\n"
+                                            "photo.resolution=16MP\r\n"
+                                            "\n"
+                                            "camera.clock=2099-99-99 99:99:99\n"
+                                            "camera.firmware=anything\n"
+                                            "  tv.system=PAL");
+    ASSERT_TRUE(std::holds_alternative<std::vector<SettingChoice>>(profile));
+    const auto& choices = std::get<std::vector<SettingChoice>>(profile);
+    ASSERT_EQ(choices.size(), 2U);
+    EXPECT_EQ(choices[0].key, SettingKey::PhotoResolution);
+    EXPECT_EQ(choices[1].key, SettingKey::TvSystem);
+
+    const struct {
+        std::string text;
+        const char* reason;
+    } broken[] = {
+        {"tv.system=PAL\ntv.system=NTSC\n", "line 2: tv.system is given twice"},
+        {"tv.system=PAL\n\nbogus=1\n", "line 3: bogus: no such setting"},
+        {std::string("tv.system=PAL\0x", 15), "line 1: not text"},
+    };
+    for (const auto& b : broken) {
+        const auto read = readSettingProfile(b.text);
+        ASSERT_TRUE(std::holds_alternative<std::string>(read)) << b.text;
+        EXPECT_EQ(std::get<std::string>(read), b.reason);
+    }
+}
+
+TEST(SettingRules, BurstShootsAt5MPAndTheIntervalOutlivesModeChanges) {
+    tagSetting setting{};
+    setting.photoResolution = 1;
+    setting.photoMode = 3;
+    setting.timeLapseValue = 4;
+    EXPECT_EQ(chooseSetting(setting, SettingKey::PhotoMode, 2), ChoiceResult::Changed);
+    EXPECT_EQ(setting.photoResolution, 2);
+    EXPECT_EQ(chooseSetting(setting, SettingKey::PhotoResolution, 1), ChoiceResult::Refused);
+    EXPECT_EQ(chooseSetting(setting, SettingKey::PhotoResolution, 2), ChoiceResult::Unchanged);
+    EXPECT_EQ(chooseSetting(setting, SettingKey::PhotoMode, 1), ChoiceResult::Changed);
+    EXPECT_EQ(setting.photoResolution, 2);
+    EXPECT_EQ(setting.timeLapseValue, 4);
+    EXPECT_EQ(chooseSetting(setting, SettingKey::PhotoResolution, 0), ChoiceResult::Refused);
+    EXPECT_EQ(chooseSetting(setting, SettingKey::Firmware, 1), ChoiceResult::Refused);
+
+    // The mode is chosen first, whatever the order given; the changed lines come back sorted.
+    setting.photoMode = 2;
+    const std::vector<SettingChoice> choices = {
+        choiceOf("tv.system=PAL"), choiceOf("photo.resolution=VGA"), choiceOf("photo.mode=single")};
+    std::vector<int32_t> kinds;
+    EXPECT_EQ(makeChoices(setting, choices, kinds), choices.size());
+    EXPECT_EQ(setting.photoResolution, 4);
+    EXPECT_EQ(kinds, (std::vector<int32_t>{kPhotoLine, kGeneralLine}));
+    EXPECT_EQ(conflictAmong(choices), "");
+
+    const std::vector<SettingChoice> clash = {choiceOf("photo.resolution=VGA"),
+                                              choiceOf("photo.mode=burst")};
+    EXPECT_NE(conflictAmong(clash).find("photo.resolution=VGA: burst shoots at 5MP only"),
+              std::string::npos);
+    setting.photoMode = 2;
+    EXPECT_EQ(makeChoices(setting, {&clash[0], 1}, kinds), 0U);
+}
+
+} // namespace
