@@ -23,6 +23,8 @@ class Terminal {
   public:
     Terminal(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
     void print(const QString& text) const { write(out_, text); }
+    // On standard error, so that a script's output never takes it for settings.
+    void note(const QString& text) const { write(err_, text); }
     void complain(const QString& text) const {
         write(err_, QStringLiteral("vantorelle: %1\n").arg(text));
     }
@@ -206,7 +208,7 @@ class CommandRun {
                                               "or use --all:")
                                    .arg(cameras.size()));
             for (const QString& root : cameras) {
-                terminal_.print(cameraLine(root));
+                terminal_.note(cameraLine(root));
             }
             status_ = kUsageError;
             return {};

@@ -248,7 +248,9 @@ void InstalledTest::commandLine_data() {
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
                                     << "vantorelle: Unknown option 'bogus'.";
     QTest::newRow("argument") << QStringList{"extra"} << 2 << ""
-                              << "vantorelle: Unexpected argument: extra";
+                              << "vantorelle: Unknown command: extra";
+    QTest::newRow("window of two") << QStringList{"--volume", "/", "--volume", "/tmp"} << 2 << ""
+                                   << "The window shows one camera: give --volume once.";
     QTest::newRow("volume without value") << QStringList{"--volume"} << 2 << ""
                                           << "Missing value after '--volume'.";
     QTest::newRow("volume without camera")

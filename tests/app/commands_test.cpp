@@ -1,0 +1,245 @@
+// The commands, run as a script runs them: the real executable, without a display, on camera
+// folders named with --volume and on cards mounted for the test, where that is permitted.
+#include "app_test_support.h"
+
+#include <QDateTime>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <sched.h>
+#include <sys/mount.h>
+
+#ifndef VANTORELLE_EXECUTABLE
+#error "VANTORELLE_EXECUTABLE must name the program under test"
+#endif
+
+namespace {
+
+// Set by main: the test runs in a mount namespace of its own, where it may mount.
+bool canMount = false;
+
+// A second camera that differs from kFullConfig in every setting and holds a format request.
+const QByteArray kOtherConfig = "[1,1,3,3,4,0,0,0,0,0,0,0,0]\n"
+                                "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n"
+                                "[1,3,2,3,1,3,1,6,50,10,11,12,2,]\n"
+                                "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"
+                                "[2,FW002,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]\n";
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run run(const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VANTORELLE_EXECUTABLE), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    Run result;
+    if (process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit) {
+        result.status = process.exitCode();
+    }
+    result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    result.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return result;
+}
+
+// `get`'s lines without the camera's own clock and firmware.
+QString settingsOnly(const QString& get) {
+    QStringList lines = get.split(QLatin1Char('\n'));
+    lines.removeIf([](const QString& line) { return line.startsWith(QLatin1String("camera.")); });
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The stored clock as `get` prints it, read back as a time.
+QDateTime storedClock(const QString& get) {
+    const qsizetype at = get.indexOf(QLatin1String("camera.clock="));
+    return QDateTime::fromString(get.mid(at + 13, 19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void setChangesOnlyThatSettingOnEachCamera();
+    void getIntoApplyCopiesAProfile();
+    void burstShootsAt5MP();
+    void aMissingLineFailsOnlyItsCamera();
+    void usageErrorsWriteNothing_data();
+    void usageErrorsWriteNothing();
+    void connectedCamerasAreFoundListedAndChangedTogether();
+};
+
+void CommandsTest::setChangesOnlyThatSettingOnEachCamera() {
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    const Run set = run({"set", "tv.system=NTSC", "--volume", a.root(), "--volume", b.root()});
+    QCOMPARE(set.status, 0);
+    QCOMPARE(set.out + set.err, QString());
+    QCOMPARE(a.config(), QByteArray(kFullConfig).replace("[1,3,1,", "[1,3,2,"));
+    QCOMPARE(b.config(), kOtherConfig);
+}
+
+void CommandsTest::getIntoApplyCopiesAProfile() {
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    const Run get = run({"get", "--volume", a.root()});
+    QCOMPARE(get.status, 0);
+    QCOMPARE(get.out, QStringLiteral("photo.resolution=16MP\nphoto.mode=single\nphoto.interval=5\n"
+                                     "video.fhd=1080P\nvideo.hd=720P60\ntv.system=PAL\n"
+                                     "light.frequency=50Hz\nauto.power-off=1min\n"
+                                     "auto.rotation=off\ncamera.clock=2013-12-25 18:30:05\n"
+                                     "camera.firmware=FW001\n"));
+    const Run apply = run({"apply", "-", "--volume", b.root()}, get.out.toLocal8Bit());
+    QCOMPARE(apply.status, 0);
+    const QString copied = run({"get", "--volume", b.root()}).out;
+    QCOMPARE(settingsOnly(copied), settingsOnly(get.out));
+    // B keeps its own clock, firmware and format request.
+    QVERIFY(copied.contains(QLatin1String("camera.clock=2020-06-01 10:11:12")));
+    QVERIFY(copied.contains(QLatin1String("camera.firmware=FW002")));
+    QVERIFY(b.config().contains("[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"));
+}
+
+void CommandsTest::burstShootsAt5MP() {
+    const CameraVolume a(kFullConfig);
+    QCOMPARE(run({"set", "photo.mode=burst", "--volume", a.root()}).status, 0);
+    QVERIFY(a.config().startsWith("[1,1,2,2,1,"));
+    const Run vga = run({"set", "photo.resolution=VGA", "--volume", a.root()});
+    QCOMPARE(vga.status, 1);
+    QVERIFY2(vga.err.contains(a.root() + QStringLiteral(": photo.resolution=VGA: burst shoots")),
+             qPrintable(vga.err));
+    QVERIFY(a.config().startsWith("[1,1,2,2,1,"));
+    // Given with another mode, in either order, the resolution is taken.
+    QCOMPARE(
+        run({"set", "photo.resolution=VGA", "photo.mode=time-lapse", "--volume", a.root()}).status,
+        0);
+    QVERIFY(a.config().startsWith("[1,1,4,3,1,"));
+}
+
+void CommandsTest::aMissingLineFailsOnlyItsCamera() {
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const QByteArray withoutVideo =
+        QByteArray(kFullConfig).replace("[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n", "");
+    const CameraVolume c(withoutVideo, QStringLiteral("C"));
+    const Run set = run(
+        {"set", "video.fhd=960P", "tv.system=NTSC", "--volume", a.root(), "--volume", c.root()});
+    QCOMPARE(set.status, 1);
+    QCOMPARE(set.err, QStringLiteral("vantorelle: %1: its ActionConfig has no video line, so "
+                                     "video.fhd=960P cannot be set.\n")
+                          .arg(c.root()));
+    QCOMPARE(c.config(), withoutVideo);
+    QVERIFY(a.config().contains("[1,2,2,1,") && a.config().contains("[1,3,2,"));
+}
+
+void CommandsTest::usageErrorsWriteNothing_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("unknown key") << QStringList{"set", "tv.system=NTSC", "tv.sistem=PAL"}
+                                 << QByteArray() << "tv.sistem: no such setting";
+    QTest::newRow("unknown value") << QStringList{"set", "video.hd=720P25"} << QByteArray()
+                                   << "the value is one of 720P60, 720P30";
+    QTest::newRow("read-only key")
+        << QStringList{"set", "camera.firmware=FW009"} << QByteArray() << "can only be read";
+    QTest::newRow("key twice") << QStringList{"set", "tv.system=PAL", "tv.system=NTSC"}
+                               << QByteArray() << "tv.system is given twice";
+    QTest::newRow("burst with VGA")
+        << QStringList{"set", "photo.mode=burst", "photo.resolution=VGA"} << QByteArray()
+        << "burst shoots at 5MP only";
+    QTest::newRow("bad profile line")
+        << QStringList{"apply", "-"} << QByteArray("tv.system=NTSC\nphoto.mode=panorama\n")
+        << "standard input: line 2: photo.mode=panorama: the value is one of";
+    QTest::newRow("empty profile")
+        << QStringList{"apply", "-"} << QByteArray("\n") << "standard input holds no settings";
+    QTest::newRow("unreadable profile") << QStringList{"apply", "/nonexistent/profile"}
+                                        << QByteArray() << "/nonexistent/profile cannot be read";
+    QTest::newRow("unknown command")
+        << QStringList{"reset"} << QByteArray() << "Unknown command: reset";
+    QTest::newRow("missing argument")
+        << QStringList{"apply"} << QByteArray() << "Wrong number of arguments for apply";
+    QTest::newRow("get of two") << QStringList{"get", "--all"} << QByteArray() << "get takes one";
+}
+
+void CommandsTest::usageErrorsWriteNothing() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, error);
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    if (!arguments.contains(QLatin1String("--all"))) {
+        arguments << "--volume" << a.root() << "--volume" << b.root();
+    }
+    const Run command = run(arguments, input);
+    QCOMPARE(command.status, 2);
+    QVERIFY2(command.err.contains(error), qPrintable(command.err));
+    QCOMPARE(command.out, QString());
+    QCOMPARE(a.config(), kFullConfig);
+    QCOMPARE(b.config(), kOtherConfig);
+}
+
+// Two cards mounted as a desktop mounts them, found without being named.
+void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
+    if (!canMount) {
+        QSKIP("mounting is not permitted here: the --all and list tests need two mounted cards");
+    }
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    const auto unmount = qScopeGuard([&] {
+        for (const CameraVolume* camera : {&a, &b}) {
+            ::umount2(QFile::encodeName(camera->root()).constData(), MNT_DETACH);
+        }
+    });
+    for (const CameraVolume* camera : {&a, &b}) {
+        const QByteArray root = QFile::encodeName(camera->root());
+        const QByteArray bytes = camera->config();
+        QVERIFY(::mount("camera", root.constData(), "tmpfs", 0, "size=1m,mode=0755") == 0);
+        camera->setConfig(bytes);
+    }
+    const Run list = run({"list"});
+    QCOMPARE(list.status, 0);
+    const QStringList rows = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (rows.size() != 2) {
+        QSKIP("another camera is connected to this computer: --all would change it too");
+    }
+    QVERIFY2(rows[0].startsWith(a.root() + QStringLiteral("\tFW001\t")), qPrintable(list.out));
+    QVERIFY2(rows[1].startsWith(b.root() + QStringLiteral("\tFW002\t")), qPrintable(list.out));
+    QVERIFY2(rows[1].endsWith(QLatin1String(" KiB")), qPrintable(list.out)); // free of 1 MiB
+
+    const Run ambiguous = run({"get"});
+    QCOMPARE(ambiguous.status, 2);
+    QCOMPARE(ambiguous.out, QString());
+    QVERIFY2(ambiguous.err.endsWith(list.out), qPrintable(ambiguous.err));
+
+    QCOMPARE(run({"set", "tv.system=NTSC", "--all"}).status, 0);
+    QCOMPARE(a.config(), QByteArray(kFullConfig).replace("[1,3,1,", "[1,3,2,"));
+    QCOMPARE(b.config(), kOtherConfig);
+
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    QCOMPARE(run({"sync-clock", "--all"}).status, 0);
+    const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+    for (const CameraVolume* camera : {&a, &b}) {
+        const QDateTime stored = storedClock(run({"get", "--volume", camera->root()}).out);
+        QVERIFY2(stored >= before && stored <= after, qPrintable(stored.toString()));
+    }
+}
+
+int main(int argc, char* argv[]) {
+    // A mount namespace of its own: the test's cards are invisible to the machine and vanish
+    // with the test.
+    canMount = ::unshare(CLONE_NEWNS) == 0 &&
+               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    QCoreApplication app(argc, argv);
+    CommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "commands_test.moc"
