@@ -14,7 +14,22 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
+
+// On Windows the program is a window program without a console of its own: what it prints
+// for a command, help or the version goes to the console it was started from, if any.
+void useStartingConsole() {
+#ifdef Q_OS_WIN
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        (void)std::freopen("CONOUT$", "w", stdout);
+        (void)std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
+}
 
 QStringList argumentsOf(int argc, char* argv[]) {
     QStringList arguments;
@@ -70,6 +85,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vantorelle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTORELLE_VERSION));
     const CommandLine command = readCommandLine(argumentsOf(argc, argv));
+    if (command.exit || !command.command.isEmpty()) {
+        useStartingConsole();
+    }
     if (command.exit) {
         // Nothing more can be said when the terminal is gone.
         (void)std::fputs(command.output.toLocal8Bit().constData(), stdout);

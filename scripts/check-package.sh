@@ -2,7 +2,8 @@
 # Builds the packages and checks them as a user gets them: the card archive holds vantorelle.app
 # alone; the Debian package holds the computer layout, its menu entry and AppStream metainfo
 # pass their validators, apt installs it with what it depends on, nothing the program links is
-# missing, and the installed program prints its version without a display.
+# missing, and the installed program prints its version and changes a camera's settings
+# without a display.
 # Reuses ./build when scripts/test.sh made one. Debian only; installs the package into the
 # system for the check and removes it afterwards.
 set -euo pipefail
@@ -86,4 +87,12 @@ printed=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 vantor
   fail "vantorelle --version ended with status $?"
 echo "$printed"
 [ "$printed" = "vantorelle $version" ] || fail "vantorelle --version printed '$printed', not 'vantorelle $version'"
+camera=$(mktemp -d)
+cp sample-volume/ActionConfig "$camera/"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 \
+  vantorelle set tv.system=PAL --volume "$camera" || fail "vantorelle set ended with status $?"
+settings=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 vantorelle get --volume "$camera") ||
+  fail "vantorelle get ended with status $?"
+rm -r "$camera"
+echo "$settings" | grep -qx 'tv.system=PAL' || fail "vantorelle get printed no tv.system=PAL: $settings"
 echo "== the packages are sound"
