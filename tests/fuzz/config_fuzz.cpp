@@ -5,7 +5,9 @@
 // (at most two saves), load, decode and save give back the same bytes.
 #include "action_config.h"
 #include "config_io.h"
+#include "setting_choices.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +70,30 @@ void checkRecords(const ConfigLineArray& lines, int32_t count) {
     }
 }
 
+// What "get" prints of any file: at most one line per key, each "key=value" with a known key,
+// and nothing a terminal would act on.
+void checkPrinted(const std::string& text) {
+    std::size_t start = 0;
+    std::size_t lines = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        check(end != std::string::npos, "every printed line ends");
+        const std::string line = text.substr(start, end - start);
+        const auto keys = settingKeys();
+        check(std::any_of(keys.begin(), keys.end(),
+                          [&](const SettingKeyInfo& key) {
+                              return line.starts_with(std::string(key.name) + "=");
+                          }),
+              "a printed line starts with a key");
+        check(std::none_of(line.begin(), line.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
+              "no control characters printed");
+        start = end + 1;
+        ++lines;
+    }
+    check(lines <= settingKeys().size(), "one line per key at most");
+}
+
 // One start of the program followed by the user's changes; returns the saved bytes.
 std::string loadChangeAndSave(const std::string& bytes, uint8_t changes) {
     writeFile(bytes);
@@ -79,6 +105,7 @@ std::string loadChangeAndSave(const std::string& bytes, uint8_t changes) {
     getConfig(lines, count, setting);
     check(std::memchr(setting.version, '\0', sizeof setting.version) != nullptr,
           "version terminated");
+    checkPrinted(settingsText(setting, lines, count));
     for (int32_t kind = kPhotoLine; kind <= kFirmwareLine; ++kind) {
         if ((changes >> kind) & 1U) {
             setConfigLine(lines, count, setting, kind);
@@ -97,6 +124,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const uint8_t changes = data[0];
     const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
+    // The same bytes as a profile for "apply": read whole or refused, never more choices than
+    // keys.
+    const auto profile = readSettingProfile(input);
+    if (const auto* choices = std::get_if<std::vector<SettingChoice>>(&profile)) {
+        check(choices->size() <= settingKeys().size(), "each key once in a profile");
+        tagSetting setting{};
+        std::vector<int32_t> kinds;
+        (void)makeChoices(setting, *choices, kinds);
+    }
     const std::string first = loadChangeAndSave(input, changes);
     const std::string second = loadChangeAndSave(first, 0);
     const std::string third = loadChangeAndSave(second, 0);
