@@ -39,16 +39,17 @@ const CommandShape kCommands[] = {
 QString commandsHelp() {
     QString text = QStringLiteral(
         "\nCommands (they need no display and never open a window):\n"
-        "  list               One line per connected camera: its folder, firmware and free\n"
-        "                     space, separated by tabs.\n"
-        "  get                The camera's settings, one key=value line each.\n"
-        "  set KEY=VALUE...   Changes settings as the window's buttons do (burst shoots at\n"
-        "                     5MP), saving each camera's file once.\n"
-        "  apply FILE         Sets what FILE holds, in the form get prints; - reads standard\n"
-        "                     input. The clock and firmware lines are passed over, so\n"
-        "                     \"vantorelle get --volume A | vantorelle apply - --all\" copies\n"
-        "                     the settings of camera A to every connected camera.\n"
-        "  sync-clock         Sets the camera's clock to the computer's local time.\n"
+        "  list              One line per connected camera: its folder, firmware\n"
+        "                    and free space, separated by tabs.\n"
+        "  get               The camera's settings, one key=value line each.\n"
+        "  set KEY=VALUE...  Changes settings as the window's buttons do (burst\n"
+        "                    shoots at 5MP) and saves each camera's file once.\n"
+        "  apply FILE        Sets what FILE holds, in the form get prints; - reads\n"
+        "                    standard input. The clock and firmware lines are\n"
+        "                    passed over, so this copies camera A's settings to\n"
+        "                    every connected camera:\n"
+        "                      vantorelle get --volume A | vantorelle apply - --all\n"
+        "  sync-clock        Sets the camera's clock to the computer's local time.\n"
         "Without --volume or --all a command works on the one connected camera.\n"
         "\nSettings:\n");
     for (const SettingKeyInfo& key : settingKeys()) {
@@ -83,8 +84,9 @@ CommandLine usageError(const QString& reason) {
 // The command line is read before the program's translations are loaded: its texts are English.
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Edits the settings of a connected action camera. Without a command it opens its window."));
+    parser.setApplicationDescription(
+        QStringLiteral("Edits the settings of a connected action camera.\nWithout a command it "
+                       "opens its window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and end."));
