@@ -166,6 +166,8 @@ void CommandsTest::usageErrorsWriteNothing_data() {
         << QStringList{"reset"} << QByteArray() << "Unknown command: reset";
     QTest::newRow("missing argument")
         << QStringList{"apply"} << QByteArray() << "Wrong number of arguments for apply";
+    QTest::newRow("list of some") << QStringList{"list", "--all"} << QByteArray()
+                                  << "list looks for the cameras itself";
     QTest::newRow("get of two") << QStringList{"get", "--all"} << QByteArray() << "get takes one";
 }
 
