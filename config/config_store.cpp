@@ -28,10 +28,6 @@ namespace {
 constexpr std::size_t kPieceLength = kConfigTextCapacity - 1;
 constexpr std::size_t kMostBytesLoaded = kPieceLength * kMaxLoadedLines;
 
-int32_t clampCount(int32_t count) {
-    return std::clamp(count, 0, kConfigLineSlots);
-}
-
 class Descriptor {
   public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -262,7 +258,7 @@ std::size_t textLength(const tagConfigLine& line) {
 
 std::string configFileContent(const ConfigLineArray& lines, int32_t count) {
     std::string content;
-    for (int32_t i = 0; i < clampCount(count); ++i) {
+    for (int32_t i = 0; i < usedLineCount(count); ++i) {
         const tagConfigLine* line = lines[static_cast<std::size_t>(i)].get();
         if (line != nullptr && line->kind >= kPhotoLine && line->kind <= kFirmwareLine) {
             content.append(line->text, textLength(*line));

@@ -1,5 +1,9 @@
 #include "line_scan.h"
 
+#include "action_config.h"
+
+#include <algorithm>
+
 #include <limits>
 
 namespace {
@@ -58,4 +62,8 @@ int scanBracketNumbers(const char* text, int32_t* numbers, int maxNumbers) {
         ++read;
     }
     return read;
+}
+
+int32_t usedLineCount(int32_t count) {
+    return std::clamp(count, 0, kConfigLineSlots);
 }

@@ -2,6 +2,8 @@
 // camera's settings.
 #include "setting_choices.h"
 
+#include "line_scan.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -172,7 +174,7 @@ std::string settingValueText(const tagSetting& setting, SettingKey key) {
 }
 
 bool hasConfigLine(const ConfigLineArray& lines, int32_t count, int32_t kind) {
-    for (int32_t i = 0; i < std::clamp(count, 0, kConfigLineSlots); ++i) {
+    for (int32_t i = 0; i < usedLineCount(count); ++i) {
         const tagConfigLine* line = lines[static_cast<std::size_t>(i)].get();
         if (line != nullptr && line->kind == kind) {
             return true;

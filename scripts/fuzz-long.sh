@@ -17,7 +17,7 @@ corpus=${FUZZ_CORPUS:-build-fuzz/corpus}
 
 echo "== build the fuzzer"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVANTORELLE_FUZZ=ON \
-  -DVANTORELLE_APP=OFF -DVANTORELLE_TESTS=OFF >/dev/null
+  -DVANTORELLE_APP=OFF -DVANTORELLE_TESTS=OFF -DVANTORELLE_WERROR=ON >/dev/null
 cmake --build build-fuzz -j "$jobs"
 
 mkdir -p "$corpus"

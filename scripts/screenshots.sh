@@ -5,9 +5,11 @@
 # English at scale 1 goes to the folder itself, the other languages to <folder>/<language>/,
 # the larger scales to <folder>/scale-1.5/ and <folder>/scale-2/ in the same way.
 # SCALES="1" scripts/screenshots.sh takes scale 1 alone.
-# Expects a finished build in ./build (scripts/run-sample.sh or scripts/test.sh make one).
+# Builds the screenshot tool in ./build (scripts/test.sh makes a build that has it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+cmake -S . -B build -G Ninja -DVANTORELLE_SCREENSHOTS=ON >/dev/null
+cmake --build build --target screenshots vantorelle >/dev/null
 root=${1:-docs/screenshots}
 scales=${SCALES:-1 1.5 2}
 work=$(mktemp -d)

@@ -9,14 +9,16 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORELLE_APP=ON >/dev/null
+# The tests, the benchmarks and the screenshot tool build too, with warnings as errors.
+developer="-DVANTORELLE_TESTS=ON -DVANTORELLE_BENCH=ON -DVANTORELLE_SCREENSHOTS=ON -DVANTORELLE_WERROR=ON"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $developer >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 FUZZ_SECONDS=${FUZZ_SECONDS:-60} bash scripts/fuzz-long.sh
 
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON -DVANTORELLE_APP=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON $developer >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"

@@ -1,7 +1,8 @@
 // The choices a user makes, in one place for the window and the command line: what a choice
 // changes in the settings record (burst forces 5MP, and so on), and the settings as text, one
 // "key=value" line each, with fixed keys and value names so that scripts and saved profiles
-// keep working.
+// keep working. The rules live beside the encoding of the lines they change (config_codec.cpp),
+// the text form in setting_text.cpp.
 #pragma once
 
 #include "action_config.h"
