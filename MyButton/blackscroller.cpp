@@ -1,4 +1,5 @@
 #include "blackscroller.h"
+#include "palette.h"
 
 #include "imagenamed.h"
 
@@ -98,11 +99,11 @@ QString BlackScroller::familyImage(int32_t kind, Slot slot) {
 }
 
 QColor BlackScroller::greyTitleColor() {
-    return QColor::fromRgbF(113.0F / 255.0F, 120.0F / 255.0F, 128.0F / 255.0F, 1.0F);
+    return palette::kSlate;
 }
 
 QColor BlackScroller::selectedTitleColor() {
-    return QColor::fromRgbF(43.0F / 255.0F, 161.0F / 255.0F, 182.0F / 255.0F, 0.8F);
+    return palette::kTealTitle;
 }
 
 void BlackScroller::setDisplayImage(const QString& normalName, const QString& hoverName) {

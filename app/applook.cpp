@@ -1,4 +1,5 @@
 #include "applook.h"
+#include "palette.h"
 
 #include "frames.h"
 
@@ -13,18 +14,18 @@
 
 void applyApplicationLook() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QColor window(28, 31, 36);
-    const QColor base(40, 44, 51);
-    const QColor text(214, 218, 223);
-    const QColor quiet(113, 120, 128);
-    const QColor accent(43, 161, 182);
+    const QColor window = palette::kWindow;
+    const QColor base = palette::kField;
+    const QColor text = palette::kText;
+    const QColor quiet = palette::kSlate;
+    const QColor accent = palette::kTeal;
     QPalette palette;
     palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, QColor(168, 175, 184));
+    palette.setColor(QPalette::WindowText, palette::kControlText);
     palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::AlternateBase, QColor(46, 51, 58));
+    palette.setColor(QPalette::AlternateBase, palette::kRaised);
     palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Button, QColor(44, 49, 56));
+    palette.setColor(QPalette::Button, palette::kButton);
     palette.setColor(QPalette::ButtonText, text);
     palette.setColor(QPalette::BrightText, Qt::white);
     palette.setColor(QPalette::Highlight, accent.darker(130));
@@ -58,8 +59,8 @@ void installTranslations() {
 }
 
 QPalette headerBandPalette(const QPalette& base) {
-    const QColor windowColor(28, 31, 36);
-    const QColor headerColor(36, 40, 46);
+    const QColor windowColor = palette::kWindow;
+    const QColor headerColor = palette::kHeader;
     QPalette palette = base;
     QLinearGradient band(0, 0, 0, kContentHeight);
     const qreal headerEnd = static_cast<qreal>(kHeaderFrame.bottom() + 1) / kContentHeight;

@@ -1,4 +1,5 @@
 #include "camerafinder.h"
+#include "palette.h"
 
 #include "applook.h"
 #include "blackscroller.h"
@@ -18,9 +19,9 @@
 
 namespace {
 
-const QColor kSlate(113, 120, 128);
-const QColor kTeal(43, 161, 182, 204);
-const QColor kTitleText(214, 218, 223);
+constexpr QColor kSlate = palette::kSlate;
+constexpr QColor kTeal = palette::kTealTitle;
+constexpr QColor kTitleText = palette::kText;
 
 constexpr QRect kContentFrame(20, kHeaderFrame.bottom() + 11, kContentWidth - 40,
                               kContentHeight - kHeaderFrame.bottom() - 11 - 20);
@@ -98,8 +99,8 @@ class CameraRowDelegate : public QStyledItemDelegate {
         const bool current = (option.state & QStyle::State_HasFocus) != 0 ||
                              (option.state & QStyle::State_Selected) != 0;
         painter->setPen(current ? QPen(kTeal, 2.0) : QPen(kSlate.darker(160), 1.0));
-        painter->setBrush(option.state & QStyle::State_MouseOver ? QColor(46, 51, 58)
-                                                                 : QColor(36, 40, 46));
+        painter->setBrush(option.state & QStyle::State_MouseOver ? palette::kRaised
+                                                                 : palette::kHeader);
         painter->drawRoundedRect(row, 6, 6);
         const QRectF text = row.adjusted(14, 6, -14, -6);
         painter->setPen(current ? kTeal.lighter(130) : kTitleText);
@@ -188,7 +189,7 @@ CameraFinder::CameraFinder(QWidget* parent) : QWidget(parent) {
     list_->setAttribute(Qt::WA_MacShowFocusRect, false);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     QPalette listPalette = list_->palette();
-    listPalette.setColor(QPalette::Base, QColor(28, 31, 36));
+    listPalette.setColor(QPalette::Base, palette::kWindow);
     list_->setPalette(listPalette);
     connect(list_, &QListWidget::itemActivated, this, [this] { openCurrent(); });
 

@@ -1,6 +1,7 @@
 // The window and the card's file in step: every save starts from the file as it is on the card,
 // a change another program made to the file is loaded and shown, and a save the card refuses is
 // shown as refused, with the window back on what the card holds.
+#include "palette.h"
 #include "tavik_camappdelegate.h"
 
 #include "camerapaths.h"
@@ -188,10 +189,12 @@ void Tavik_CamAppDelegate::setUpSaveNotice() {
     // Amber with dark text, so that it reads as a warning against the charcoal window without
     // looking like one of the teal controls.
     ui.saveNotice->setAttribute(Qt::WA_StyledBackground);
+    QColor band = palette::kAmber;
+    band.setAlpha(230);
     ui.saveNotice->setStyleSheet(
-        QStringLiteral("#saveNotice { background-color: rgba(214, 158, 46, 230);"
-                       " color: rgb(28, 31, 36); border-radius: 5px; padding: 0px 12px;"
-                       " font-weight: 600; }"));
+        QStringLiteral("#saveNotice { background-color: %1; color: %2; border-radius: 5px;"
+                       " padding: 0px 12px; font-weight: 600; }")
+            .arg(palette::css(band), palette::css(palette::kWindow)));
     ui.saveNotice->setAccessibleName(tr("Save failed"));
     ui.saveNotice->hide();
     // The presence watch's tick also looks whether another program changed the file. A file

@@ -1,4 +1,5 @@
 #include "clockface.h"
+#include "palette.h"
 
 #include <QFont>
 #include <QKeyEvent>
@@ -17,14 +18,14 @@
 
 namespace {
 
-constexpr QColor kFaceFill(36, 40, 46);
-constexpr QColor kFaceOutline(70, 77, 86);
-constexpr QColor kTick(150, 158, 168);
+constexpr QColor kFaceFill = palette::kHeader;
+constexpr QColor kFaceOutline = palette::kButtonBorder;
+constexpr QColor kTick = palette::kLinkText;
 constexpr QColor kMajorTick(205, 211, 218);
 constexpr QColor kMinuteDot(150, 158, 168, 110);
 constexpr QColor kHourHand(220, 224, 228);
 constexpr QColor kMinuteHand(236, 239, 242);
-constexpr QColor kAccent(43, 161, 182);
+constexpr QColor kAccent = palette::kTeal;
 constexpr QColor kHandShadow(0, 0, 0, 80);
 
 // Space between the widget's edge and the face; the focus ring is drawn inside it.

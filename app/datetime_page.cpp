@@ -1,4 +1,5 @@
 // Date and time page: the camera clock, set by hand or from the computer's clock.
+#include "palette.h"
 #include "tavik_camappdelegate.h"
 
 #include "blackscroller.h"
@@ -80,13 +81,14 @@ QTime shownTime(const QTime& time) {
 void Tavik_CamAppDelegate::setUpDateTimePage() {
     // The page covers the header's lower part: it sits on a panel of its own.
     ui.dateSetView->setAttribute(Qt::WA_StyledBackground);
-    ui.dateSetView->setStyleSheet(QStringLiteral(
-        "#dateSetView { background-color: rgb(32, 36, 42); border: 1px solid rgb(56, 62, 70);"
-        " border-radius: 10px; }"));
+    ui.dateSetView->setStyleSheet(
+        QStringLiteral("#dateSetView { background-color: %1; border: 1px solid %2;"
+                       " border-radius: 10px; }")
+            .arg(palette::css(palette::kPanel), palette::css(palette::kPanelBorder)));
     // Day names of one letter fit every language; weekends in a muted tone, not alarm red.
     ui.calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     QTextCharFormat weekend = ui.calender->weekdayTextFormat(Qt::Saturday);
-    weekend.setForeground(QColor(214, 138, 128));
+    weekend.setForeground(palette::kWeekend);
     ui.calender->setWeekdayTextFormat(Qt::Saturday, weekend);
     ui.calender->setWeekdayTextFormat(Qt::Sunday, weekend);
     const QColor arrowColor = ui.calender->palette().color(QPalette::HighlightedText);
@@ -98,9 +100,11 @@ void Tavik_CamAppDelegate::setUpDateTimePage() {
         }
     }
     // The days take the keyboard's focus; a teal outline shows it, as on every other control.
-    ui.calender->setStyleSheet(QStringLiteral(
-        "#qt_calendar_calendarview { border: 2px solid transparent; border-radius: 4px; }"
-        "#qt_calendar_calendarview:focus { border-color: rgba(43, 161, 182, 204); }"));
+    ui.calender->setStyleSheet(
+        QStringLiteral(
+            "#qt_calendar_calendarview { border: 2px solid transparent; border-radius: 4px; }"
+            "#qt_calendar_calendarview:focus { border-color: %1; }")
+            .arg(palette::css(palette::kTealTitle)));
     // The language's own short date, with the year in full: two digits would not say which
     // century the camera's years belong to.
     QString dateFormat = ui.date->locale().dateFormat(QLocale::ShortFormat);

@@ -1,4 +1,5 @@
 #include "desktopservices.h"
+#include "palette.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -16,22 +17,26 @@ constexpr int kAlertTextWidth = 400;
 
 // The window's look for alerts: its charcoal, its light text, segment-like buttons with the
 // teal accent on the default button and on the focused one.
-constexpr char kAlertStyle[] =
-    "QMessageBox { background-color: rgb(32, 36, 42); }"
-    "QMessageBox QLabel { color: rgb(214, 218, 223); }"
-    "QMessageBox QPushButton { color: rgb(168, 175, 184); background-color: rgb(44, 49, 56);"
-    " border: 1px solid rgb(70, 77, 86); border-radius: 6px; padding: 5px 18px;"
-    " min-width: 64px; }"
-    "QMessageBox QPushButton:hover { background-color: rgb(54, 60, 68); }"
-    "QMessageBox QPushButton:pressed { background-color: rgb(36, 40, 46); }"
-    "QMessageBox QPushButton:default { color: rgb(43, 161, 182); }"
-    "QMessageBox QPushButton:focus { border-color: rgba(43, 161, 182, 204); }";
+QString alertStyle() {
+    using namespace palette;
+    return QStringLiteral(
+               "QMessageBox { background-color: %1; }"
+               "QMessageBox QLabel { color: %2; }"
+               "QMessageBox QPushButton { color: %3; background-color: %4;"
+               " border: 1px solid %5; border-radius: 6px; padding: 5px 18px; min-width: 64px; }"
+               "QMessageBox QPushButton:hover { background-color: %6; }"
+               "QMessageBox QPushButton:pressed { background-color: %7; }"
+               "QMessageBox QPushButton:default { color: %8; }"
+               "QMessageBox QPushButton:focus { border-color: %9; }")
+        .arg(css(kPanel), css(kText), css(kControlText), css(kButton), css(kButtonBorder),
+             css(kButtonHover), css(kHeader), css(kTeal), css(kTealTitle));
+}
 
 // The mark beside an alert's text, in place of the toolkit's warning sign: a teal ring with
 // an exclamation mark, drawn for the screen's pixel density.
 QPixmap alertMark(qreal density) {
     constexpr int side = 40;
-    const QColor teal(43, 161, 182, 204);
+    const QColor teal = palette::kTealTitle;
     QPixmap pixmap(QSize(side, side) * density);
     pixmap.setDevicePixelRatio(density);
     pixmap.fill(Qt::transparent);
@@ -97,7 +102,7 @@ void fitLabel(QMessageBox& box, const char* name) {
 
 int SystemDesktopServices::runAlert(QWidget* parent, const AlertRequest& alert) {
     QMessageBox box(parent);
-    box.setStyleSheet(QString::fromLatin1(kAlertStyle));
+    box.setStyleSheet(alertStyle());
     box.setTextFormat(Qt::PlainText);
     box.setIconPixmap(
         alertMark(parent != nullptr ? parent->devicePixelRatioF() : box.devicePixelRatioF()));

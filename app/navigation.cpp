@@ -1,5 +1,6 @@
 // The window frame: header, logo, link icons, page menu, page switching and the paint of every
 // page from a settings record.
+#include "palette.h"
 #include "tavik_camappdelegate.h"
 
 #include "applook.h"
@@ -12,8 +13,6 @@
 #include <QPalette>
 
 namespace {
-
-const QColor kLinkLabelColor(150, 158, 168);
 
 constexpr QRect kMenuBarFrame = frameInParent(35, 320, 500, 50);
 constexpr QRect kGeneralFrame = frameInParent(20, 40, 520, 250);
@@ -102,7 +101,7 @@ void Tavik_CamAppDelegate::setUpLinkIcons() {
         link.label->setGeometry(link.labelFrame);
         link.label->setAttribute(Qt::WA_TransparentForMouseEvents);
         QPalette palette = link.label->palette();
-        palette.setColor(QPalette::WindowText, kLinkLabelColor);
+        palette.setColor(QPalette::WindowText, palette::kLinkText);
         link.label->setPalette(palette);
     }
     ui.buttonTavikWeb->setDisplayImage(QStringLiteral("globalmenu_1a.bmp"),

@@ -1,4 +1,5 @@
 // Reset all and the SD-card format request, both confirmed first.
+#include "palette.h"
 #include "tavik_camappdelegate.h"
 
 #include "blackscroller.h"
@@ -13,7 +14,8 @@ void Tavik_CamAppDelegate::setUpResetAndFormat() {
     // Its picture carries a circular arrow at the left end.
     ui.buttonAutoResetAll->setTitleLeftInset(24);
     // A pending format request reads as a warning, in the amber of the save notice.
-    ui.formatRequestNotice->setStyleSheet(QStringLiteral("color: rgb(214, 158, 46);"));
+    ui.formatRequestNotice->setStyleSheet(
+        QStringLiteral("color: %1;").arg(palette::css(palette::kAmber)));
     setUpSingleButton(ui.buttonCancelFormat, "single.png", "single_hold.png");
 }
 
