@@ -1,6 +1,7 @@
 // Date and time page: the camera clock, set by hand or from the computer's clock.
 #include "palette.h"
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "blackscroller.h"
 #include "pagebuttons.h"
@@ -80,19 +81,19 @@ QTime shownTime(const QTime& time) {
 
 void Tavik_CamAppDelegate::setUpDateTimePage() {
     // The page covers the header's lower part: it sits on a panel of its own.
-    ui.dateSetView->setAttribute(Qt::WA_StyledBackground);
-    ui.dateSetView->setStyleSheet(
+    ui_->dateSetView->setAttribute(Qt::WA_StyledBackground);
+    ui_->dateSetView->setStyleSheet(
         QStringLiteral("#dateSetView { background-color: %1; border: 1px solid %2;"
                        " border-radius: 10px; }")
             .arg(palette::css(palette::kPanel), palette::css(palette::kPanelBorder)));
     // Day names of one letter fit every language; weekends in a muted tone, not alarm red.
-    ui.calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    QTextCharFormat weekend = ui.calender->weekdayTextFormat(Qt::Saturday);
+    ui_->calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    QTextCharFormat weekend = ui_->calender->weekdayTextFormat(Qt::Saturday);
     weekend.setForeground(palette::kWeekend);
-    ui.calender->setWeekdayTextFormat(Qt::Saturday, weekend);
-    ui.calender->setWeekdayTextFormat(Qt::Sunday, weekend);
-    const QColor arrowColor = ui.calender->palette().color(QPalette::HighlightedText);
-    for (auto* arrow : ui.calender->findChildren<QToolButton*>()) {
+    ui_->calender->setWeekdayTextFormat(Qt::Saturday, weekend);
+    ui_->calender->setWeekdayTextFormat(Qt::Sunday, weekend);
+    const QColor arrowColor = ui_->calender->palette().color(QPalette::HighlightedText);
+    for (auto* arrow : ui_->calender->findChildren<QToolButton*>()) {
         if (arrow->objectName() == QLatin1String("qt_calendar_prevmonth")) {
             arrow->setIcon(monthArrow(false, arrowColor));
         } else if (arrow->objectName() == QLatin1String("qt_calendar_nextmonth")) {
@@ -100,58 +101,58 @@ void Tavik_CamAppDelegate::setUpDateTimePage() {
         }
     }
     // The days take the keyboard's focus; a teal outline shows it, as on every other control.
-    ui.calender->setStyleSheet(
+    ui_->calender->setStyleSheet(
         QStringLiteral(
             "#qt_calendar_calendarview { border: 2px solid transparent; border-radius: 4px; }"
             "#qt_calendar_calendarview:focus { border-color: %1; }")
             .arg(palette::css(palette::kTealTitle)));
     // The language's own short date, with the year in full: two digits would not say which
     // century the camera's years belong to.
-    QString dateFormat = ui.date->locale().dateFormat(QLocale::ShortFormat);
+    QString dateFormat = ui_->date->locale().dateFormat(QLocale::ShortFormat);
     if (!dateFormat.contains(QLatin1String("yyyy"))) {
         dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     }
-    ui.date->setDisplayFormat(dateFormat);
+    ui_->date->setDisplayFormat(dateFormat);
     // Escape leaves the page as Back does.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), ui.dateSetView);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), ui_->dateSetView);
     connect(escape, &QShortcut::activated, this, &Tavik_CamAppDelegate::MouseClickOnBtnBack);
-    setUpSingleButton(ui.buttonAutoDateSet, "single.png", "single_hold.png");
-    setUpSingleButton(ui.buttonAutoBack, "single.png", "single_hold.png");
-    setUpSingleButton(ui.buttonSYNWithPC, "single.png", "single_hold.png");
-    setUpSingleButton(ui.buttonAutoDateOK, "single.png", "single_hold.png");
+    setUpSingleButton(ui_->buttonAutoDateSet, "single.png", "single_hold.png");
+    setUpSingleButton(ui_->buttonAutoBack, "single.png", "single_hold.png");
+    setUpSingleButton(ui_->buttonSYNWithPC, "single.png", "single_hold.png");
+    setUpSingleButton(ui_->buttonAutoDateOK, "single.png", "single_hold.png");
 }
 
 void Tavik_CamAppDelegate::limitDatePickers() {
     const QDate earliest = limit("2013,1,1,12,1,0").date();
     const QDate latest = limit("2037,12,31,12,1,0").date();
-    ui.date->setDateRange(earliest, latest);
-    ui.calender->setDateRange(earliest, latest);
+    ui_->date->setDateRange(earliest, latest);
+    ui_->calender->setDateRange(earliest, latest);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnCalender() {
-    ui.date->setDate(ui.calender->selectedDate());
+    ui_->date->setDate(ui_->calender->selectedDate());
 }
 
 // A date or a time the user sets becomes the clock's, from where it runs on; setting the date
 // keeps the running time of day.
 void Tavik_CamAppDelegate::MouseClickOnDate() {
-    ui.calender->setSelectedDate(ui.date->date());
+    ui_->calender->setSelectedDate(ui_->date->date());
     if (!showingClock_) {
-        clockOffsetMs_ =
-            wallClock(services_->now()).msecsTo(wallClock(ui.date->date(), runningClock().time()));
+        clockOffsetMs_ = wallClock(services_->now())
+                             .msecsTo(wallClock(ui_->date->date(), runningClock().time()));
     }
 }
 
 void Tavik_CamAppDelegate::MouseClickOnTime() {
-    ui.clock->setTime(ui.timePicker->time());
+    ui_->clock->setTime(ui_->timePicker->time());
     if (!showingClock_) {
-        clockOffsetMs_ =
-            wallClock(services_->now()).msecsTo(wallClock(ui.date->date(), ui.timePicker->time()));
+        clockOffsetMs_ = wallClock(services_->now())
+                             .msecsTo(wallClock(ui_->date->date(), ui_->timePicker->time()));
     }
 }
 
 void Tavik_CamAppDelegate::MouseClickOnClock() {
-    ui.timePicker->setTime(ui.clock->time());
+    ui_->timePicker->setTime(ui_->clock->time());
 }
 
 // The camera clock is the computer's clock plus an offset, so it neither lags behind when
@@ -159,7 +160,7 @@ void Tavik_CamAppDelegate::MouseClickOnClock() {
 // from it when the page is shown and every second while it is. Past midnight the date moves
 // on with the time; at the pickers' last moment the clock stops.
 void Tavik_CamAppDelegate::onTimer() {
-    if (curView == ui.dateSetView) {
+    if (curView == ui_->dateSetView) {
         catchUpClock();
     }
 }
@@ -171,11 +172,11 @@ QDateTime Tavik_CamAppDelegate::runningClock() {
 void Tavik_CamAppDelegate::catchUpClock() {
     const QDateTime now = runningClock();
     showingClock_ = true;
-    ui.timePicker->setTime(shownTime(now.time()));
-    ui.clock->setTime(shownTime(now.time()));
-    if (now.date() != ui.date->date()) {
-        ui.date->setDate(now.date());
-        ui.calender->setSelectedDate(ui.date->date());
+    ui_->timePicker->setTime(shownTime(now.time()));
+    ui_->clock->setTime(shownTime(now.time()));
+    if (now.date() != ui_->date->date()) {
+        ui_->date->setDate(now.date());
+        ui_->calender->setSelectedDate(ui_->date->date());
     }
     showingClock_ = false;
 }
@@ -185,10 +186,10 @@ void Tavik_CamAppDelegate::setDatePickers(const QDateTime& value) {
     const QDateTime start = withinClockRange(wallClock(value));
     clockOffsetMs_ = wallClock(services_->now()).msecsTo(start);
     showingClock_ = true;
-    ui.calender->setSelectedDate(start.date());
-    ui.timePicker->setTime(shownTime(start.time()));
-    ui.clock->setTime(shownTime(start.time()));
-    ui.date->setDate(start.date());
+    ui_->calender->setSelectedDate(start.date());
+    ui_->timePicker->setTime(shownTime(start.time()));
+    ui_->clock->setTime(shownTime(start.time()));
+    ui_->date->setDate(start.date());
     showingClock_ = false;
 }
 
@@ -209,7 +210,7 @@ void Tavik_CamAppDelegate::showStoredClock() {
 
 QDateTime Tavik_CamAppDelegate::pickerDateTime() {
     catchUpClock();
-    return {ui.date->date(), ui.timePicker->time()};
+    return {ui_->date->date(), ui_->timePicker->time()};
 }
 
 // Stores the clock as the pickers show it. A store the card refuses puts the record and the
@@ -247,8 +248,9 @@ void Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC() {
         return;
     }
     if (timer == nullptr) {
-        timer = std::make_unique<QTimer>();
-        connect(timer.get(), &QTimer::timeout, this, &Tavik_CamAppDelegate::updateTime);
+        timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("clockSyncTimer"));
+        connect(timer, &QTimer::timeout, this, &Tavik_CamAppDelegate::updateTime);
     }
     timer->start(kSyncIntervalMs);
 }
@@ -258,9 +260,9 @@ void Tavik_CamAppDelegate::updateTime() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnDateSetOK() {
-    ui.setBarView->show();
+    ui_->setBarView->show();
     returnToGeneralPage();
     storePickersAndSave();
-    ui.buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
-    ui.buttonAutoDateOK->setImageName(QStringLiteral("single.png"));
+    ui_->buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
+    ui_->buttonAutoDateOK->setImageName(QStringLiteral("single.png"));
 }

@@ -126,22 +126,12 @@ int SystemDesktopServices::runAlert(QWidget* parent, const AlertRequest& alert) 
     fitLabel(box, "qt_msgbox_label");
     fitLabel(box, "qt_msgbox_informativelabel");
     QPushButton* defaultButton = box.addButton(alert.defaultButton, QMessageBox::AcceptRole);
-    QPushButton* otherButton = nullptr;
     if (!alert.alternateButton.isEmpty()) {
         box.addButton(alert.alternateButton, QMessageBox::RejectRole);
     }
-    if (!alert.otherButton.isEmpty()) {
-        otherButton = box.addButton(alert.otherButton, QMessageBox::DestructiveRole);
-    }
     box.setDefaultButton(defaultButton);
     box.exec();
-    if (box.clickedButton() == defaultButton) {
-        return kDefaultButton;
-    }
-    if (otherButton != nullptr && box.clickedButton() == otherButton) {
-        return kOtherButton;
-    }
-    return kAlternateButton;
+    return box.clickedButton() == defaultButton ? kDefaultButton : kAlternateButton;
 }
 
 void SystemDesktopServices::openUrl(const QUrl& url) {

@@ -9,13 +9,13 @@
 
 class QWidget;
 
-// A modal alert. Empty button texts show no button.
+// A modal alert: a title (none when empty) over its text, the default button and, when its
+// text is not empty, the button that declines.
 struct AlertRequest {
-    QString messageText;
-    QString informativeText;
-    QString defaultButton;
-    QString alternateButton;
-    QString otherButton;
+    QString messageText{};
+    QString informativeText{};
+    QString defaultButton{};
+    QString alternateButton{};
 };
 
 class DesktopServices {
@@ -23,7 +23,6 @@ class DesktopServices {
     // runAlert's result when the user chose the default button.
     static constexpr int kDefaultButton = 1;
     static constexpr int kAlternateButton = 0;
-    static constexpr int kOtherButton = -1;
 
     virtual ~DesktopServices() = default;
     // Shows the alert and waits for the user's answer.

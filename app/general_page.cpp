@@ -1,22 +1,23 @@
 // General page: TV system, light frequency, automatic power-off and automatic rotation.
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "blackscroller.h"
 #include "pagebuttons.h"
 
 void Tavik_CamAppDelegate::setUpGeneralPage() {
-    setUpSegmentButton(ui.buttonPAL, BlackScroller::Left);
-    setUpSegmentButton(ui.buttonNTSC, BlackScroller::Right);
-    setUpSegmentButton(ui.button50HZ, BlackScroller::Left);
-    setUpSegmentButton(ui.button60HZ, BlackScroller::Right);
-    setUpSegmentButton(ui.buttonAuto, BlackScroller::Single);
-    setUpSegmentButton(ui.buttonAuto1, BlackScroller::Middle);
-    setUpSegmentButton(ui.buttonAuto3, BlackScroller::Right);
-    setUpSegmentButton(ui.buttonAutoOFF, BlackScroller::Left);
+    setUpSegmentButton(ui_->buttonPAL, BlackScroller::Left);
+    setUpSegmentButton(ui_->buttonNTSC, BlackScroller::Right);
+    setUpSegmentButton(ui_->button50HZ, BlackScroller::Left);
+    setUpSegmentButton(ui_->button60HZ, BlackScroller::Right);
+    setUpSegmentButton(ui_->buttonAuto, BlackScroller::Single);
+    setUpSegmentButton(ui_->buttonAuto1, BlackScroller::Middle);
+    setUpSegmentButton(ui_->buttonAuto3, BlackScroller::Right);
+    setUpSegmentButton(ui_->buttonAutoOFF, BlackScroller::Left);
     // The rotation switch keeps its pictures under the pointer; its repaint sets them.
-    ui.buttonAutoRotOff->setMyTracking();
-    ui.buttonAutoRotOn->setMyTracking();
-    ui.buttonAutoRotOn->setText(tr("ON"));
+    ui_->buttonAutoRotOff->setMyTracking();
+    ui_->buttonAutoRotOn->setMyTracking();
+    ui_->buttonAutoRotOn->setText(tr("ON"));
 }
 
 void Tavik_CamAppDelegate::changeSelectTVTypeButtonImage(tagSetting* setting) {
@@ -34,17 +35,17 @@ void Tavik_CamAppDelegate::changeSelectAutoPowerButtonImage(tagSetting* setting)
 // The switch shows the chosen half lit and titled; any other value leaves it as it is.
 void Tavik_CamAppDelegate::changeSelectAutoRotationButtonImage(tagSetting* setting) {
     if (setting->autoRot == 1) {
-        ui.buttonAutoRotOff->setImageName(QStringLiteral("onoff_left_on.png"));
-        ui.buttonAutoRotOff->setText(tr("OFF"));
-        ui.buttonAutoRotOff->setSelected();
-        ui.buttonAutoRotOn->setImageName(QStringLiteral("onoff_right.png"));
-        ui.buttonAutoRotOn->removeSelected();
+        ui_->buttonAutoRotOff->setImageName(QStringLiteral("onoff_left_on.png"));
+        ui_->buttonAutoRotOff->setText(tr("OFF"));
+        ui_->buttonAutoRotOff->setSelected();
+        ui_->buttonAutoRotOn->setImageName(QStringLiteral("onoff_right.png"));
+        ui_->buttonAutoRotOn->removeSelected();
     } else if (setting->autoRot == 2) {
-        ui.buttonAutoRotOff->setImageName(QStringLiteral("onoff_left.png"));
-        ui.buttonAutoRotOff->removeSelected();
-        ui.buttonAutoRotOn->setImageName(QStringLiteral("onoff_right_on.png"));
-        ui.buttonAutoRotOn->setText(tr("ON"));
-        ui.buttonAutoRotOn->setSelected();
+        ui_->buttonAutoRotOff->setImageName(QStringLiteral("onoff_left.png"));
+        ui_->buttonAutoRotOff->removeSelected();
+        ui_->buttonAutoRotOn->setImageName(QStringLiteral("onoff_right_on.png"));
+        ui_->buttonAutoRotOn->setText(tr("ON"));
+        ui_->buttonAutoRotOn->setSelected();
     }
 }
 

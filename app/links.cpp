@@ -1,5 +1,6 @@
 // The camera's media folder and the maker's web pages, handed to the desktop.
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "camerapaths.h"
 

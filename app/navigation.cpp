@@ -2,6 +2,7 @@
 // page from a settings record.
 #include "palette.h"
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "applook.h"
 #include "blackscroller.h"
@@ -39,20 +40,21 @@ void Tavik_CamAppDelegate::setUpFrame() {
     superView->setAutoFillBackground(true);
     superView->setPalette(headerBandPalette(superView->palette()));
 
-    logo = new QLabel(superView);
-    logo->setObjectName(QStringLiteral("logo"));
-    logo->setScaledContents(true);
-    logo->setGeometry(kLogoFrame);
-    logo->setPixmap(imageNamed(QStringLiteral("logo.png")));
-    logo->setAccessibleName(QStringLiteral("vantorelle"));
-    logo->lower();
-    logo->show();
+    logo_ = new QLabel(superView);
+    logo_->setObjectName(QStringLiteral("logo"));
+    logo_->setScaledContents(true);
+    logo_->setGeometry(kLogoFrame);
+    logo_->setPixmap(imageNamed(QStringLiteral("logo.png")));
+    logo_->setAccessibleName(QStringLiteral("vantorelle"));
+    logo_->lower();
+    logo_->show();
 
-    ui.headView->setGeometry(kHeaderFrame);
-    ui.headView->raise();
+    ui_->headView->setGeometry(kHeaderFrame);
+    ui_->headView->raise();
     setUpLinkIcons();
 
-    for (BlackScroller* menuButton : {ui.buttonPhotoUI, ui.buttonVideoUI, ui.buttonGeneralUI}) {
+    for (BlackScroller* menuButton :
+         {ui_->buttonPhotoUI, ui_->buttonVideoUI, ui_->buttonGeneralUI}) {
         menuButton->setMyTracking();
     }
 
@@ -65,22 +67,22 @@ void Tavik_CamAppDelegate::setUpFrame() {
     defineButtonGroups();
     connectControls();
 
-    for (QWidget* page : {ui.photoView, ui.videoView, ui.dateSetView}) {
+    for (QWidget* page : {ui_->photoView, ui_->videoView, ui_->dateSetView}) {
         page->hide();
     }
     curView = nullptr;
-    switchToPage(ui.generalView);
+    switchToPage(ui_->generalView);
 
-    ui.buttonVideoUI->setMyButtonTitleColor(BlackScroller::greyTitleColor());
-    ui.buttonPhotoUI->setMyButtonTitleColor(BlackScroller::greyTitleColor());
-    ui.buttonGeneralUI->setMyButtonTitleColor(BlackScroller::selectedTitleColor());
-    ui.buttonGeneralUI->setImageName(QStringLiteral("menuright_on.png"));
-    ui.buttonPhotoUI->setImageName(QStringLiteral("menuleft.png"));
-    ui.buttonVideoUI->setImageName(QStringLiteral("menumiddle.png"));
+    ui_->buttonVideoUI->setMyButtonTitleColor(BlackScroller::greyTitleColor());
+    ui_->buttonPhotoUI->setMyButtonTitleColor(BlackScroller::greyTitleColor());
+    ui_->buttonGeneralUI->setMyButtonTitleColor(BlackScroller::selectedTitleColor());
+    ui_->buttonGeneralUI->setImageName(QStringLiteral("menuright_on.png"));
+    ui_->buttonPhotoUI->setImageName(QStringLiteral("menuleft.png"));
+    ui_->buttonVideoUI->setImageName(QStringLiteral("menumiddle.png"));
 
-    ui.setBarView->setGeometry(kMenuBarFrame);
-    ui.setBarView->show();
-    ui.setBarView->raise();
+    ui_->setBarView->setGeometry(kMenuBarFrame);
+    ui_->setBarView->show();
+    ui_->setBarView->raise();
 }
 
 void Tavik_CamAppDelegate::setUpLinkIcons() {
@@ -89,13 +91,13 @@ void Tavik_CamAppDelegate::setUpLinkIcons() {
         QLabel* label;
         QRect labelFrame; // in the icon's own coordinates, top left origin like any button
     } links[] = {
-        {ui.buttonTavikWeb, ui.tfxTavikWeb, QRect(12, 33, 100, 15)},
-        {ui.buttonTavikFacebook, ui.tfxTavikFacebook, QRect(1, 33, 100, 15)},
-        {ui.buttonTavikTwitter, ui.tfxTavikTwitter, QRect(8, 33, 100, 15)},
+        {ui_->buttonTavikWeb, ui_->tfxTavikWeb, QRect(12, 33, 100, 15)},
+        {ui_->buttonTavikFacebook, ui_->tfxTavikFacebook, QRect(1, 33, 100, 15)},
+        {ui_->buttonTavikTwitter, ui_->tfxTavikTwitter, QRect(8, 33, 100, 15)},
     };
-    QPalette quiet = ui.cameraDetails->palette();
+    QPalette quiet = ui_->cameraDetails->palette();
     quiet.setColor(QPalette::WindowText, BlackScroller::greyTitleColor());
-    ui.cameraDetails->setPalette(quiet);
+    ui_->cameraDetails->setPalette(quiet);
     for (const auto& link : links) {
         link.icon->setMyTracking();
         link.label->setGeometry(link.labelFrame);
@@ -104,72 +106,19 @@ void Tavik_CamAppDelegate::setUpLinkIcons() {
         palette.setColor(QPalette::WindowText, palette::kLinkText);
         link.label->setPalette(palette);
     }
-    ui.buttonTavikWeb->setDisplayImage(QStringLiteral("globalmenu_1a.bmp"),
-                                       QStringLiteral("globalmenu_1b.bmp"));
+    ui_->buttonTavikWeb->setDisplayImage(QStringLiteral("globalmenu_1a.bmp"),
+                                         QStringLiteral("globalmenu_1b.bmp"));
     // The cloud icon has no action; it keeps its pictures but is not shown.
-    ui.buttonTavikCloud->setDisplayImage(QStringLiteral("globalmenu_2a.bmp"),
-                                         QStringLiteral("globalmenu_2b.bmp"));
-    ui.buttonTavikCloud->hide();
-    ui.buttonTavikFacebook->setDisplayImage(QStringLiteral("globalmenu_3a.bmp"),
-                                            QStringLiteral("globalmenu_3b.bmp"));
-    ui.buttonTavikTwitter->setDisplayImage(QStringLiteral("globalmenu_4a.bmp"),
-                                           QStringLiteral("globalmenu_4b.bmp"));
-    ui.buttonTavikWeb->setAccessibleName(tr("Open the maker's web site"));
-    ui.buttonTavikFacebook->setAccessibleName(tr("Open the maker's Facebook page"));
-    ui.buttonTavikTwitter->setAccessibleName(tr("Open the maker's Twitter page"));
-}
-
-void Tavik_CamAppDelegate::connectControls() {
-    const struct {
-        BlackScroller* button;
-        void (Tavik_CamAppDelegate::*handler)();
-    } clicks[] = {
-        {ui.buttonPhotoUI, &Tavik_CamAppDelegate::MouseClickOnBtnPhotoUI},
-        {ui.buttonVideoUI, &Tavik_CamAppDelegate::MouseClickOnBtnVideoUI},
-        {ui.buttonGeneralUI, &Tavik_CamAppDelegate::MouseClickOnBtnGeneralUI},
-        {ui.buttonTavikWeb, &Tavik_CamAppDelegate::MouseClickOnIconTavikWeb},
-        {ui.buttonTavikFacebook, &Tavik_CamAppDelegate::MouseClickOnIconTavikFacebook},
-        {ui.buttonTavikTwitter, &Tavik_CamAppDelegate::MouseClickOnIconTavikTwitter},
-        {ui.button16MP, &Tavik_CamAppDelegate::MouseClickOnBtn16MP},
-        {ui.button5MP, &Tavik_CamAppDelegate::MouseClickOnBtn5MP},
-        {ui.button3MP, &Tavik_CamAppDelegate::MouseClickOnBtn3MP},
-        {ui.buttonVGA, &Tavik_CamAppDelegate::MouseClickOnBtnVGA},
-        {ui.buttonSingle, &Tavik_CamAppDelegate::MouseClickOnBtnSingle},
-        {ui.buttonBurst, &Tavik_CamAppDelegate::MouseClickOnBtnBurst},
-        {ui.buttonTimeLapse, &Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse},
-        {ui.button1080P, &Tavik_CamAppDelegate::MouseClickOnBtn1080P},
-        {ui.button960P, &Tavik_CamAppDelegate::MouseClickOnBtn960P},
-        {ui.button720P60, &Tavik_CamAppDelegate::MouseClickOnBtn720P60},
-        {ui.button720P30, &Tavik_CamAppDelegate::MouseClickOnBtn720P30},
-        {ui.buttonPAL, &Tavik_CamAppDelegate::MouseClickOnBtnPAL},
-        {ui.buttonNTSC, &Tavik_CamAppDelegate::MouseClickOnBtnNTSC},
-        {ui.button50HZ, &Tavik_CamAppDelegate::MouseClickOnBtn50HZ},
-        {ui.button60HZ, &Tavik_CamAppDelegate::MouseClickOnBtn60HZ},
-        {ui.buttonAuto, &Tavik_CamAppDelegate::MouseClickOnBtnAuto},
-        {ui.buttonAuto1, &Tavik_CamAppDelegate::MouseClickOnBtnAuto1},
-        {ui.buttonAuto3, &Tavik_CamAppDelegate::MouseClickOnBtnAuto3},
-        {ui.buttonAutoOFF, &Tavik_CamAppDelegate::MouseClickOnBtnAutoOFF},
-        {ui.buttonAutoRotOff, &Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationOFF},
-        {ui.buttonAutoRotOn, &Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationON},
-        {ui.buttonAutoDateSet, &Tavik_CamAppDelegate::MouseClickOnBtnDateSet},
-        {ui.buttonAutoResetAll, &Tavik_CamAppDelegate::MouseClickOnBtnReset},
-        {ui.buttonAutoFormatOK, &Tavik_CamAppDelegate::MouseClickOnBtnFormatOK},
-        {ui.buttonCancelFormat, &Tavik_CamAppDelegate::MouseClickOnBtnCancelFormat},
-        {ui.buttonBrowse, &Tavik_CamAppDelegate::MouseClickOnBtnBrowse},
-        {ui.buttonSYNWithPC, &Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC},
-        {ui.buttonAutoDateOK, &Tavik_CamAppDelegate::MouseClickOnBtnDateSetOK},
-        {ui.buttonAutoBack, &Tavik_CamAppDelegate::MouseClickOnBtnBack},
-    };
-    for (const auto& click : clicks) {
-        connect(click.button, &QAbstractButton::clicked, this, click.handler);
-    }
-    connect(ui.timeLipse, &QComboBox::activated, this,
-            &Tavik_CamAppDelegate::MouseClickOnComboxTimelapse);
-    connect(ui.calender, &QCalendarWidget::selectionChanged, this,
-            &Tavik_CamAppDelegate::MouseClickOnCalender);
-    connect(ui.date, &QDateEdit::dateChanged, this, &Tavik_CamAppDelegate::MouseClickOnDate);
-    connect(ui.timePicker, &QTimeEdit::timeChanged, this, &Tavik_CamAppDelegate::MouseClickOnTime);
-    connect(ui.clock, &ClockFace::timeEdited, this, &Tavik_CamAppDelegate::MouseClickOnClock);
+    ui_->buttonTavikCloud->setDisplayImage(QStringLiteral("globalmenu_2a.bmp"),
+                                           QStringLiteral("globalmenu_2b.bmp"));
+    ui_->buttonTavikCloud->hide();
+    ui_->buttonTavikFacebook->setDisplayImage(QStringLiteral("globalmenu_3a.bmp"),
+                                              QStringLiteral("globalmenu_3b.bmp"));
+    ui_->buttonTavikTwitter->setDisplayImage(QStringLiteral("globalmenu_4a.bmp"),
+                                             QStringLiteral("globalmenu_4b.bmp"));
+    ui_->buttonTavikWeb->setAccessibleName(tr("Open the maker's web site"));
+    ui_->buttonTavikFacebook->setAccessibleName(tr("Open the maker's Facebook page"));
+    ui_->buttonTavikTwitter->setAccessibleName(tr("Open the maker's Twitter page"));
 }
 
 void Tavik_CamAppDelegate::switchToPage(QWidget* page, QWidget* focusTarget) {
@@ -181,10 +130,10 @@ void Tavik_CamAppDelegate::switchToPage(QWidget* page, QWidget* focusTarget) {
     const struct {
         QWidget* page;
         QRect frame;
-    } frames[] = {{ui.generalView, kGeneralFrame},
-                  {ui.photoView, kPhotoFrame},
-                  {ui.videoView, kVideoFrame},
-                  {ui.dateSetView, kDateSetFrame}};
+    } frames[] = {{ui_->generalView, kGeneralFrame},
+                  {ui_->photoView, kPhotoFrame},
+                  {ui_->videoView, kVideoFrame},
+                  {ui_->dateSetView, kDateSetFrame}};
     for (const auto& entry : frames) {
         if (entry.page == page) {
             page->setGeometry(entry.frame);
@@ -207,7 +156,7 @@ void Tavik_CamAppDelegate::switchToPage(QWidget* page, QWidget* focusTarget) {
 
 // Back from the Date and Time page: the keyboard is where it was before, on Date Set.
 void Tavik_CamAppDelegate::returnToGeneralPage() {
-    switchToPage(ui.generalView, ui.buttonAutoDateSet);
+    switchToPage(ui_->generalView, ui_->buttonAutoDateSet);
 }
 
 void Tavik_CamAppDelegate::repaintMenu(QWidget* page) {
@@ -217,9 +166,9 @@ void Tavik_CamAppDelegate::repaintMenu(QWidget* page) {
         const char* normal;
         const char* current;
     } menu[] = {
-        {ui.buttonPhotoUI, ui.photoView, "menuleft.png", "menuleft_on.png"},
-        {ui.buttonVideoUI, ui.videoView, "menumiddle.png", "menumiddle_on.png"},
-        {ui.buttonGeneralUI, ui.generalView, "menuright.png", "menuright_on.png"},
+        {ui_->buttonPhotoUI, ui_->photoView, "menuleft.png", "menuleft_on.png"},
+        {ui_->buttonVideoUI, ui_->videoView, "menumiddle.png", "menumiddle_on.png"},
+        {ui_->buttonGeneralUI, ui_->generalView, "menuright.png", "menuright_on.png"},
     };
     for (const auto& entry : menu) {
         const bool current = entry.page == page;
@@ -230,46 +179,46 @@ void Tavik_CamAppDelegate::repaintMenu(QWidget* page) {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnPhotoUI() {
-    if (curView == ui.photoView) {
+    if (curView == ui_->photoView) {
         return;
     }
-    switchToPage(ui.photoView);
-    repaintMenu(ui.photoView);
+    switchToPage(ui_->photoView);
+    repaintMenu(ui_->photoView);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnVideoUI() {
-    if (curView == ui.videoView) {
+    if (curView == ui_->videoView) {
         return;
     }
-    switchToPage(ui.videoView);
-    repaintMenu(ui.videoView);
+    switchToPage(ui_->videoView);
+    repaintMenu(ui_->videoView);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnGeneralUI() {
-    if (curView == ui.generalView || curView == ui.dateSetView) {
+    if (curView == ui_->generalView || curView == ui_->dateSetView) {
         return;
     }
-    switchToPage(ui.generalView);
-    repaintMenu(ui.generalView);
-    ui.buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
+    switchToPage(ui_->generalView);
+    repaintMenu(ui_->generalView);
+    ui_->buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnDateSet() {
-    if (curView == ui.dateSetView) {
+    if (curView == ui_->dateSetView) {
         return;
     }
     catchUpClock();
-    switchToPage(ui.dateSetView);
-    ui.setBarView->hide();
+    switchToPage(ui_->dateSetView);
+    ui_->setBarView->hide();
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnBack() {
-    ui.setBarView->show();
-    if (curView == ui.dateSetView) {
+    ui_->setBarView->show();
+    if (curView == ui_->dateSetView) {
         returnToGeneralPage();
     }
-    ui.buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
-    ui.buttonAutoBack->setImageName(QStringLiteral("single.png"));
+    ui_->buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
+    ui_->buttonAutoBack->setImageName(QStringLiteral("single.png"));
 }
 
 void Tavik_CamAppDelegate::initSelectButtonBK(tagSetting* setting) {

@@ -1,5 +1,6 @@
 // Photo page: resolution, capture mode and the time-lapse interval.
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "blackscroller.h"
 #include "frames.h"
@@ -15,13 +16,13 @@ constexpr int kIntervalYAtStartup = 33;
 } // namespace
 
 void Tavik_CamAppDelegate::setUpPhotoPage() {
-    setUpSegmentButton(ui.button16MP, BlackScroller::Left);
-    setUpSegmentButton(ui.button5MP, BlackScroller::Middle);
-    setUpSegmentButton(ui.button3MP, BlackScroller::Middle);
-    setUpSegmentButton(ui.buttonVGA, BlackScroller::Right);
-    setUpSegmentButton(ui.buttonSingle, BlackScroller::Left);
-    setUpSegmentButton(ui.buttonBurst, BlackScroller::Middle);
-    setUpSegmentButton(ui.buttonTimeLapse, BlackScroller::Right);
+    setUpSegmentButton(ui_->button16MP, BlackScroller::Left);
+    setUpSegmentButton(ui_->button5MP, BlackScroller::Middle);
+    setUpSegmentButton(ui_->button3MP, BlackScroller::Middle);
+    setUpSegmentButton(ui_->buttonVGA, BlackScroller::Right);
+    setUpSegmentButton(ui_->buttonSingle, BlackScroller::Left);
+    setUpSegmentButton(ui_->buttonBurst, BlackScroller::Middle);
+    setUpSegmentButton(ui_->buttonTimeLapse, BlackScroller::Right);
 }
 
 void Tavik_CamAppDelegate::changeSelectPRButtonImage(tagSetting* setting) {
@@ -34,7 +35,7 @@ void Tavik_CamAppDelegate::changeSelectPMButtonImage(tagSetting* setting) {
 
 // Greyed out, the three say why.
 void Tavik_CamAppDelegate::setThreeResolutionsEnabled(bool enabled) {
-    for (BlackScroller* button : {ui.button16MP, ui.button3MP, ui.buttonVGA}) {
+    for (BlackScroller* button : {ui_->button16MP, ui_->button3MP, ui_->buttonVGA}) {
         button->setEnabled(enabled);
         button->setToolTip(enabled ? QString() : tr("Burst shoots at 5MP"));
     }
@@ -44,20 +45,21 @@ void Tavik_CamAppDelegate::setThreeResolutionsEnabled(bool enabled) {
 // none.
 void Tavik_CamAppDelegate::selectStoredInterval() {
     const int32_t value = settingValue.timeLapseValue;
-    ui.timeLipse->setCurrentIndex(value >= 1 && value <= ui.timeLipse->count() ? value - 1 : -1);
+    ui_->timeLipse->setCurrentIndex(value >= 1 && value <= ui_->timeLipse->count() ? value - 1
+                                                                                   : -1);
 }
 
 // Shows the interval box on the photo page with the stored interval selected.
 void Tavik_CamAppDelegate::attachIntervalBox(int frameY) {
     selectStoredInterval();
-    ui.timeLipse->setGeometry(frameInParent(390, frameY, 75, 26, kPhotoPageHeight));
-    ui.timeLipse->show();
-    ui.labelInterval->show();
+    ui_->timeLipse->setGeometry(frameInParent(390, frameY, 75, 26, kPhotoPageHeight));
+    ui_->timeLipse->show();
+    ui_->labelInterval->show();
 }
 
 void Tavik_CamAppDelegate::detachIntervalBox() {
-    ui.timeLipse->hide();
-    ui.labelInterval->hide();
+    ui_->timeLipse->hide();
+    ui_->labelInterval->hide();
 }
 
 // What the stored capture mode allows on the page: burst disables the three resolutions other
@@ -66,7 +68,7 @@ void Tavik_CamAppDelegate::showPhotoMode() {
     setThreeResolutionsEnabled(settingValue.photoMode != 2);
     if (settingValue.photoMode != 3) {
         detachIntervalBox();
-    } else if (ui.timeLipse->isHidden()) {
+    } else if (ui_->timeLipse->isHidden()) {
         attachIntervalBox(kIntervalYAtStartup);
     } else {
         selectStoredInterval();
@@ -102,7 +104,7 @@ void Tavik_CamAppDelegate::chooseMode(int32_t code) {
     }
     setThreeResolutionsEnabled(code != 2);
     if (code == 2) {
-        ui.button5MP->setImageName(QStringLiteral("middle_on.png"));
+        ui_->button5MP->setImageName(QStringLiteral("middle_on.png"));
         changeSelectPRButtonImage(&settingValue);
     }
     changeSelectPMButtonImage(&settingValue);
@@ -126,7 +128,7 @@ void Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse() {
 
 void Tavik_CamAppDelegate::MouseClickOnComboxTimelapse() {
     // The pick is taken first: a file another program changed is shown again before it.
-    const int index = ui.timeLipse->currentIndex();
+    const int index = ui_->timeLipse->currentIndex();
     followCard();
     // Any pick is saved, the same interval again too; no pick (-1) keeps the stored one.
     if (chooseSetting(settingValue, SettingKey::PhotoInterval, index + 1) !=

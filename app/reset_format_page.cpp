@@ -1,29 +1,30 @@
 // Reset all and the SD-card format request, both confirmed first.
 #include "palette.h"
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "blackscroller.h"
 #include "pagebuttons.h"
 
 void Tavik_CamAppDelegate::setUpResetAndFormat() {
-    ui.buttonAutoFormatOK->setKind(BlackScroller::Single);
-    ui.buttonAutoFormatOK->setMyTracking();
-    ui.buttonAutoFormatOK->setDisplayImage(QStringLiteral("single.png"),
-                                           QStringLiteral("single_hold.png"));
-    setUpSingleButton(ui.buttonAutoResetAll, "reset.png", "reset_hold.png");
+    ui_->buttonAutoFormatOK->setKind(BlackScroller::Single);
+    ui_->buttonAutoFormatOK->setMyTracking();
+    ui_->buttonAutoFormatOK->setDisplayImage(QStringLiteral("single.png"),
+                                             QStringLiteral("single_hold.png"));
+    setUpSingleButton(ui_->buttonAutoResetAll, "reset.png", "reset_hold.png");
     // Its picture carries a circular arrow at the left end.
-    ui.buttonAutoResetAll->setTitleLeftInset(24);
+    ui_->buttonAutoResetAll->setTitleLeftInset(24);
     // A pending format request reads as a warning, in the amber of the save notice.
-    ui.formatRequestNotice->setStyleSheet(
+    ui_->formatRequestNotice->setStyleSheet(
         QStringLiteral("color: %1;").arg(palette::css(palette::kAmber)));
-    setUpSingleButton(ui.buttonCancelFormat, "single.png", "single_hold.png");
+    setUpSingleButton(ui_->buttonCancelFormat, "single.png", "single_hold.png");
 }
 
 // The General page says so while the card holds a format request, and offers to take it back.
 void Tavik_CamAppDelegate::showFormatRequest() {
     const bool pending = formatRequestPending();
-    ui.formatRequestNotice->setVisible(pending);
-    ui.buttonCancelFormat->setVisible(pending);
+    ui_->formatRequestNotice->setVisible(pending);
+    ui_->buttonCancelFormat->setVisible(pending);
 }
 
 bool Tavik_CamAppDelegate::formatRequestPending() const {
@@ -37,8 +38,10 @@ bool Tavik_CamAppDelegate::formatRequestPending() const {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
-    if (runAlert({tr("Reset All"), tr("All camera settings will be reset"), tr("OK"), tr("Cancel"),
-                  QString()}) != DesktopServices::kDefaultButton) {
+    if (runAlert({.messageText = tr("Reset All"),
+                  .informativeText = tr("All camera settings will be reset"),
+                  .defaultButton = tr("OK"),
+                  .alternateButton = tr("Cancel")}) != DesktopServices::kDefaultButton) {
         return;
     }
     followCard();
@@ -61,8 +64,10 @@ void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnFormatOK() {
-    if (runAlert({tr("Format"), tr("Do you want format you SD card?"), tr("OK"), tr("Cancel"),
-                  QString()}) != DesktopServices::kDefaultButton) {
+    if (runAlert({.messageText = tr("Format"),
+                  .informativeText = tr("Do you want format you SD card?"),
+                  .defaultButton = tr("OK"),
+                  .alternateButton = tr("Cancel")}) != DesktopServices::kDefaultButton) {
         return;
     }
     followCard();

@@ -1,5 +1,6 @@
 // Start-up, the camera presence watch and the end of the program.
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "blackscroller.h"
 #include "camerapaths.h"
@@ -35,45 +36,21 @@ tagSetting startupDefaults() {
 
 } // namespace
 
-Tavik_CamAppDelegate::Tavik_CamAppDelegate(DesktopServices* services, QObject* parent)
-    : QObject(parent), services_(services), window_(std::make_unique<QWidget>()) {
-    if (services_ == nullptr) {
-        ownServices_ = std::make_unique<SystemDesktopServices>();
-        services_ = ownServices_.get();
-    }
-    setConfigLogSink([](std::string_view line) {
-        // A failed save leaves the cause in errno for the window to name; logging keeps it.
-        const int cause = errno;
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
-            line.remove_suffix(1);
-        }
-        qInfo().noquote() << QString::fromLocal8Bit(line.data(),
-                                                    static_cast<qsizetype>(line.size()));
-        errno = cause;
-    });
-    ui.setupUi(window_.get());
-    window_->installEventFilter(this);
-}
-
-Tavik_CamAppDelegate::~Tavik_CamAppDelegate() {
-    setConfigLogSink(nullptr);
-}
-
 bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     window_->setWindowTitle(QStringLiteral("vantorelle"));
     qInfo("open_path=%s", open_path.c_str());
     buildConfigPath();
     if (!canOpenConfig(configfile_path)) {
-        runAlert({QString(), tr("Connection failed.  Please connect your camera."), tr("OK"),
-                  QString(), QString()});
+        runAlert({.informativeText = tr("Connection failed.  Please connect your camera."),
+                  .defaultButton = tr("OK")});
         window_->close();
         return false;
     }
     setUpFrame();
     limitDatePickers();
     startTimers();
-    ui.timeLipse->addItems({tr(" 5 sec"), tr(" 10 sec"), tr(" 30 sec"), tr(" 60 sec")});
-    ui.timeLipse->setCurrentIndex(-1);
+    ui_->timeLipse->addItems({tr(" 5 sec"), tr(" 10 sec"), tr(" 30 sec"), tr(" 60 sec")});
+    ui_->timeLipse->setCurrentIndex(-1);
     qInfo("CONFIG_FILE_PATH=%s", configfile_path.c_str());
     loadSettings();
     showCameraDetails();
@@ -97,7 +74,7 @@ void Tavik_CamAppDelegate::loadSettings() {
     if (!loadFromCard()) {
         settingValue = startupDefaults();
         storedSetting_ = settingValue;
-        configLoaded = false;
+        configLoaded_ = false;
     }
 }
 
@@ -108,16 +85,16 @@ void Tavik_CamAppDelegate::startTimers() {
     detectUSBTimer.start(100);
     // The folder holding the file tells at once when the file goes or the volume is
     // unmounted; the timer above stays as the safety net for file systems without such news.
-    volumeWatcher.addPath(cameraFolder());
-    connect(&volumeWatcher, &QFileSystemWatcher::directoryChanged, this,
+    volumeWatcher_.addPath(cameraFolder());
+    connect(&volumeWatcher_, &QFileSystemWatcher::directoryChanged, this,
             &Tavik_CamAppDelegate::onUSBTimer);
 }
 
 void Tavik_CamAppDelegate::onUSBTimer() {
     if (!canOpenConfig(configfile_path)) {
         // Watching a folder that is going away only slows the end of the program.
-        if (!volumeWatcher.directories().isEmpty()) {
-            volumeWatcher.removePaths(volumeWatcher.directories());
+        if (!volumeWatcher_.directories().isEmpty()) {
+            volumeWatcher_.removePaths(volumeWatcher_.directories());
         }
         // A window the user has already closed ended by the user's hand.
         if (window_->isVisible()) {
@@ -154,9 +131,9 @@ void Tavik_CamAppDelegate::applicationWillTerminate() {
     if (canOpenConfig(configfile_path)) {
         storePickersAndSave();
     }
-    runAlert({tr("please disconnect your camera from PC immediately to ensure the date&time is "
-                 "set correctly"),
-              QString(), tr("OK"), QString(), QString()});
+    runAlert({.messageText = tr("please disconnect your camera from PC immediately to ensure "
+                                "the date&time is set correctly"),
+              .defaultButton = tr("OK")});
 }
 
 void Tavik_CamAppDelegate::bringToFront() {
@@ -184,8 +161,8 @@ void Tavik_CamAppDelegate::showCameraDetails() {
     if (card.isValid() && card.isReady() && card.bytesAvailable() >= 0) {
         lines << tr("%1 free on the card").arg(QLocale().formattedDataSize(card.bytesAvailable()));
     }
-    ui.cameraDetails->setText(lines.join(QLatin1Char('\n')));
-    ui.cameraDetails->setVisible(!lines.isEmpty());
+    ui_->cameraDetails->setText(lines.join(QLatin1Char('\n')));
+    ui_->cameraDetails->setVisible(!lines.isEmpty());
 }
 
 int Tavik_CamAppDelegate::runAlert(const AlertRequest& alert) {

@@ -4,7 +4,6 @@
 #include "action_config.h"
 #include "desktopservices.h"
 #include "setting_choices.h"
-#include "ui_vantorelle.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -16,6 +15,9 @@
 
 class BlackScroller;
 class QLabel;
+namespace Ui {
+class VantorelleWindow;
+}
 
 // Tavik_CamAppDelegate runs the program from start-up to its end. It finds the camera through
 // the start path, loads the camera's settings file, builds and paints the window, writes every
@@ -41,10 +43,10 @@ class Tavik_CamAppDelegate : public QObject {
     void bringToFront();
 
     QWidget* window() const { return window_.get(); }
-    const Ui::VantorelleWindow& widgets() const { return ui; }
+    const Ui::VantorelleWindow& widgets() const { return *ui_; }
     QWidget* currentPage() const { return curView; }
     const tagSetting& settings() const { return settingValue; }
-    bool settingsLoaded() const { return configLoaded; }
+    bool settingsLoaded() const { return configLoaded_; }
     bool clockSyncRunning() const { return timer != nullptr && timer->isActive(); }
     // True when the window closed because the camera went away, not by the user's hand.
     bool cameraWentAway() const { return cameraGone_; }
@@ -220,11 +222,11 @@ class Tavik_CamAppDelegate : public QObject {
     std::unique_ptr<DesktopServices> ownServices_;
     DesktopServices* services_;
     std::unique_ptr<QWidget> window_;
-    Ui::VantorelleWindow ui{};
+    std::unique_ptr<Ui::VantorelleWindow> ui_;
 
     QWidget* superView = nullptr;
     QWidget* curView = nullptr;
-    QLabel* logo = nullptr;
+    QLabel* logo_ = nullptr;
 
     tagSetting settingValue{};
     ConfigLineArray configLineArray;
@@ -235,7 +237,7 @@ class Tavik_CamAppDelegate : public QObject {
     tagSetting storedSetting_{};
     // False when the file could not be loaded at start-up: the lines are empty then, and a
     // save would replace the camera's file with almost nothing, so none is made.
-    bool configLoaded = false;
+    bool configLoaded_ = false;
 
     ButtonGroup resolutionGroup_{};
     ButtonGroup modeGroup_{};
@@ -247,8 +249,8 @@ class Tavik_CamAppDelegate : public QObject {
 
     QTimer dateTimer;
     QTimer detectUSBTimer;
-    QFileSystemWatcher volumeWatcher;
-    std::unique_ptr<QTimer> timer; // clock synchronisation; exists once Sync was used
+    QFileSystemWatcher volumeWatcher_;
+    QTimer* timer = nullptr; // clock synchronisation, "clockSyncTimer"; made at the first Sync
     // The camera clock runs as this offset from the computer's clock, in milliseconds.
     qint64 clockOffsetMs_ = 0;
     bool showingClock_ = false; // the program itself is setting the date pickers

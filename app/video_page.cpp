@@ -1,14 +1,15 @@
 // Video page: the two independent resolution groups.
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include "blackscroller.h"
 #include "pagebuttons.h"
 
 void Tavik_CamAppDelegate::setUpVideoPage() {
-    setUpSegmentButton(ui.button1080P, BlackScroller::Left);
-    setUpSegmentButton(ui.button960P, BlackScroller::Right);
-    setUpSegmentButton(ui.button720P60, BlackScroller::Left);
-    setUpSegmentButton(ui.button720P30, BlackScroller::Right);
+    setUpSegmentButton(ui_->button1080P, BlackScroller::Left);
+    setUpSegmentButton(ui_->button960P, BlackScroller::Right);
+    setUpSegmentButton(ui_->button720P60, BlackScroller::Left);
+    setUpSegmentButton(ui_->button720P30, BlackScroller::Right);
 }
 
 void Tavik_CamAppDelegate::changeSelectFHDButtonImage(tagSetting* setting) {

@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
     open_path =
         QFile::encodeName(volume + QStringLiteral("/vantorelle.app/vantorelle")).toStdString();
     Tavik_CamAppDelegate program;
-    if (!program.applicationDidFinishLaunching() || !program.settingsLoaded()) {
+    if (!program.applicationDidFinishLaunching()) {
         std::fprintf(stderr, "click_bench: no camera settings at %s\n", argv[1]);
         return 1;
     }
@@ -104,8 +104,10 @@ int main(int argc, char* argv[]) {
     observed.syncFolder = syncFolderAndNote;
     const config_io::ScopedOps observe(observed);
 
-    const std::array<BlackScroller*, 2> buttons{program.widgets().buttonPAL,
-                                                program.widgets().buttonNTSC};
+    QWidget* window = program.window();
+    const std::array<BlackScroller*, 2> buttons{
+        window->findChild<BlackScroller*>(QStringLiteral("buttonPAL")),
+        window->findChild<BlackScroller*>(QStringLiteral("buttonNTSC"))};
     std::array<std::string, 2> savedBy;
     struct Click {
         bench::Nanoseconds durable;

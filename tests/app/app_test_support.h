@@ -4,6 +4,7 @@
 
 #include "desktopservices.h"
 #include "tavik_camappdelegate.h"
+#include "ui_vantorelle.h"
 
 #include <QByteArray>
 #include <QList>

@@ -105,7 +105,7 @@ int main(int argc, char* argv[]) {
     program.MouseClickOnBtnPhotoUI();
     program.MouseClickOnBtnBurst();
     settle(300);
-    BlackScroller* vga = program.widgets().buttonVGA;
+    BlackScroller* vga = program.window()->findChild<BlackScroller*>(QStringLiteral("buttonVGA"));
     QToolTip::showText(vga->mapToGlobal(QPoint(4, vga->height() - 14)), vga->toolTip(), vga);
     settle(500);
     // The hint is a window of its own and may reach past the main window: the picture takes

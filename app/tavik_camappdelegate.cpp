@@ -1,0 +1,384 @@
+// The controller's core: its construction, the wiring of every control to its handler, the
+// button groups with the one click routine and the one repaint they share, and the card's file
+// in step with the window (every save starts from the file as it is on the card, a change
+// another program made is loaded and shown, and a save the card refuses is shown as refused,
+// with the window back on what the card holds).
+#include "tavik_camappdelegate.h"
+
+#include "blackscroller.h"
+#include "camerapaths.h"
+#include "palette.h"
+#include "ui_vantorelle.h"
+
+#include <QLabel>
+
+#include <cerrno>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// More than a load ever uses (99 pieces of 99 bytes) and more than a save ever writes
+// (100 lines of 100 bytes): a difference that matters always shows in this much of the file.
+constexpr std::size_t kCardHeadBytes = 16 * 1024;
+
+// The first bytes of the file, or nothing when it is no regular file or cannot be read. The
+// read never waits: a FIFO planted in the file's place must not stop the window.
+std::optional<QByteArray> readCardHead(const std::string& path) {
+    std::string bytes;
+    if (!readConfigHead(path, kCardHeadBytes, bytes)) {
+        return std::nullopt;
+    }
+    return QByteArray::fromStdString(bytes);
+}
+
+// The bytes a successful save puts on the card, as far as they are compared.
+QByteArray savedBytes(const ConfigLineArray& lines, int32_t count) {
+    return QByteArray::fromStdString(configFileContent(lines, count))
+        .left(static_cast<qsizetype>(kCardHeadBytes));
+}
+
+std::vector<tagConfigLine> copyOfLines(const ConfigLineArray& lines, int32_t count) {
+    std::vector<tagConfigLine> copy;
+    for (int32_t i = 0; i < count; ++i) {
+        const tagConfigLine* line = lines[static_cast<std::size_t>(i)].get();
+        copy.push_back(line != nullptr ? *line : tagConfigLine{});
+    }
+    return copy;
+}
+
+void restoreLines(ConfigLineArray& lines, int32_t& count, const std::vector<tagConfigLine>& copy) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i] = i < copy.size() ? std::make_unique<tagConfigLine>(copy[i]) : nullptr;
+    }
+    count = static_cast<int32_t>(copy.size());
+}
+
+void dropFormatRequests(ConfigLineArray& lines, int32_t& count) {
+    int32_t kept = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        auto& line = lines[static_cast<std::size_t>(i)];
+        if (line == nullptr || line->kind != kFormatLine) {
+            lines[static_cast<std::size_t>(kept++)] = std::move(line);
+        }
+    }
+    for (int32_t i = kept; i < count; ++i) {
+        lines[static_cast<std::size_t>(i)].reset();
+    }
+    count = kept;
+}
+
+bool sameClock(const tagSetting& a, const tagSetting& b) {
+    return a.year == b.year && a.month == b.month && a.date == b.date && a.hour == b.hour &&
+           a.minute == b.minute && a.second == b.second;
+}
+
+bool isWriteProtection(int error) {
+    return error == EROFS || error == EACCES || error == EPERM;
+}
+
+bool isNoSpace(int error) {
+#ifdef EDQUOT
+    if (error == EDQUOT) {
+        return true;
+    }
+#endif
+    return error == ENOSPC;
+}
+
+// The notice band: under the page menu, or at the foot of the date and time page, which
+// covers the menu's place.
+constexpr QRect kNoticeUnderMenu(35, 130, 500, 20);
+constexpr QRect kNoticeOnDatePage(45, 400, 465, 20);
+
+} // namespace
+
+Tavik_CamAppDelegate::Tavik_CamAppDelegate(DesktopServices* services, QObject* parent)
+    : QObject(parent), services_(services), window_(std::make_unique<QWidget>()),
+      ui_(std::make_unique<Ui::VantorelleWindow>()) {
+    if (services_ == nullptr) {
+        ownServices_ = std::make_unique<SystemDesktopServices>();
+        services_ = ownServices_.get();
+    }
+    ui_->setupUi(window_.get());
+    window_->installEventFilter(this);
+}
+
+Tavik_CamAppDelegate::~Tavik_CamAppDelegate() = default;
+
+void Tavik_CamAppDelegate::connectControls() {
+    const struct {
+        BlackScroller* button;
+        void (Tavik_CamAppDelegate::*handler)();
+    } clicks[] = {
+        {ui_->buttonPhotoUI, &Tavik_CamAppDelegate::MouseClickOnBtnPhotoUI},
+        {ui_->buttonVideoUI, &Tavik_CamAppDelegate::MouseClickOnBtnVideoUI},
+        {ui_->buttonGeneralUI, &Tavik_CamAppDelegate::MouseClickOnBtnGeneralUI},
+        {ui_->buttonTavikWeb, &Tavik_CamAppDelegate::MouseClickOnIconTavikWeb},
+        {ui_->buttonTavikFacebook, &Tavik_CamAppDelegate::MouseClickOnIconTavikFacebook},
+        {ui_->buttonTavikTwitter, &Tavik_CamAppDelegate::MouseClickOnIconTavikTwitter},
+        {ui_->button16MP, &Tavik_CamAppDelegate::MouseClickOnBtn16MP},
+        {ui_->button5MP, &Tavik_CamAppDelegate::MouseClickOnBtn5MP},
+        {ui_->button3MP, &Tavik_CamAppDelegate::MouseClickOnBtn3MP},
+        {ui_->buttonVGA, &Tavik_CamAppDelegate::MouseClickOnBtnVGA},
+        {ui_->buttonSingle, &Tavik_CamAppDelegate::MouseClickOnBtnSingle},
+        {ui_->buttonBurst, &Tavik_CamAppDelegate::MouseClickOnBtnBurst},
+        {ui_->buttonTimeLapse, &Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse},
+        {ui_->button1080P, &Tavik_CamAppDelegate::MouseClickOnBtn1080P},
+        {ui_->button960P, &Tavik_CamAppDelegate::MouseClickOnBtn960P},
+        {ui_->button720P60, &Tavik_CamAppDelegate::MouseClickOnBtn720P60},
+        {ui_->button720P30, &Tavik_CamAppDelegate::MouseClickOnBtn720P30},
+        {ui_->buttonPAL, &Tavik_CamAppDelegate::MouseClickOnBtnPAL},
+        {ui_->buttonNTSC, &Tavik_CamAppDelegate::MouseClickOnBtnNTSC},
+        {ui_->button50HZ, &Tavik_CamAppDelegate::MouseClickOnBtn50HZ},
+        {ui_->button60HZ, &Tavik_CamAppDelegate::MouseClickOnBtn60HZ},
+        {ui_->buttonAuto, &Tavik_CamAppDelegate::MouseClickOnBtnAuto},
+        {ui_->buttonAuto1, &Tavik_CamAppDelegate::MouseClickOnBtnAuto1},
+        {ui_->buttonAuto3, &Tavik_CamAppDelegate::MouseClickOnBtnAuto3},
+        {ui_->buttonAutoOFF, &Tavik_CamAppDelegate::MouseClickOnBtnAutoOFF},
+        {ui_->buttonAutoRotOff, &Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationOFF},
+        {ui_->buttonAutoRotOn, &Tavik_CamAppDelegate::MouseClickOnBtnAutoRotationON},
+        {ui_->buttonAutoDateSet, &Tavik_CamAppDelegate::MouseClickOnBtnDateSet},
+        {ui_->buttonAutoResetAll, &Tavik_CamAppDelegate::MouseClickOnBtnReset},
+        {ui_->buttonAutoFormatOK, &Tavik_CamAppDelegate::MouseClickOnBtnFormatOK},
+        {ui_->buttonCancelFormat, &Tavik_CamAppDelegate::MouseClickOnBtnCancelFormat},
+        {ui_->buttonBrowse, &Tavik_CamAppDelegate::MouseClickOnBtnBrowse},
+        {ui_->buttonSYNWithPC, &Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC},
+        {ui_->buttonAutoDateOK, &Tavik_CamAppDelegate::MouseClickOnBtnDateSetOK},
+        {ui_->buttonAutoBack, &Tavik_CamAppDelegate::MouseClickOnBtnBack},
+    };
+    for (const auto& click : clicks) {
+        connect(click.button, &QAbstractButton::clicked, this, click.handler);
+    }
+    connect(ui_->timeLipse, &QComboBox::activated, this,
+            &Tavik_CamAppDelegate::MouseClickOnComboxTimelapse);
+    connect(ui_->calender, &QCalendarWidget::selectionChanged, this,
+            &Tavik_CamAppDelegate::MouseClickOnCalender);
+    connect(ui_->date, &QDateEdit::dateChanged, this, &Tavik_CamAppDelegate::MouseClickOnDate);
+    connect(ui_->timePicker, &QTimeEdit::timeChanged, this,
+            &Tavik_CamAppDelegate::MouseClickOnTime);
+    connect(ui_->clock, &ClockFace::timeEdited, this, &Tavik_CamAppDelegate::MouseClickOnClock);
+}
+
+void Tavik_CamAppDelegate::defineButtonGroups() {
+    using S = GroupStyle;
+    resolutionGroup_ = {&tagSetting::photoResolution,
+                        S::Standard,
+                        {{ui_->button16MP, "left.png", "left_on.png"},
+                         {ui_->button5MP, "middle.png", "middle_on.png"},
+                         {ui_->button3MP, "middle.png", "middle_on.png"},
+                         {ui_->buttonVGA, "right.png", "right_on.png"}}};
+    modeGroup_ = {&tagSetting::photoMode,
+                  S::Standard,
+                  {{ui_->buttonSingle, "left.png", "left_on.png"},
+                   {ui_->buttonBurst, "middle.png", "middle_on.png"},
+                   {ui_->buttonTimeLapse, "right.png", "right_on.png"}}};
+    fhdGroup_ = {&tagSetting::FHDResolution,
+                 S::Standard,
+                 {{ui_->button1080P, "left.png", "left_on.png"},
+                  {ui_->button960P, "right.png", "right_on.png"}}};
+    hdGroup_ = {&tagSetting::HDResolution,
+                S::Standard,
+                {{ui_->button720P60, "left.png", "left_on.png"},
+                 {ui_->button720P30, "right.png", "right_on.png"}}};
+    tvTypeGroup_ = {&tagSetting::tvType,
+                    S::Standard,
+                    {{ui_->buttonPAL, "left.png", "left_on.png"},
+                     {ui_->buttonNTSC, "right.png", "right_on.png"}}};
+    frequencyGroup_ = {&tagSetting::tvFre,
+                       S::Standard,
+                       {{ui_->button50HZ, "left.png", "left_on.png"},
+                        {ui_->button60HZ, "right.png", "right_on.png"},
+                        {ui_->buttonAuto, "single.png", "single_on.png"}}};
+    // Codes 1 and 2 are the two delays, 3 is off; on screen off comes first.
+    autoPowerGroup_ = {&tagSetting::autoOffTime,
+                       S::AllNormalFirst,
+                       {{ui_->buttonAuto1, "middle.png", "middle_on.png"},
+                        {ui_->buttonAuto3, "right.png", "right_on.png"},
+                        {ui_->buttonAutoOFF, "left.png", "left_on.png"}}};
+
+    // What each group sets, for assistive technology: "TV system NTSC", checked or not.
+    const struct {
+        const ButtonGroup* group;
+        QString caption;
+    } captions[] = {
+        {&resolutionGroup_, tr("Photo resolution")},
+        {&modeGroup_, tr("Capture mode")},
+        {&fhdGroup_, tr("Full HD video")},
+        {&hdGroup_, tr("HD video")},
+        {&tvTypeGroup_, tr("TV system")},
+        {&frequencyGroup_, tr("Light frequency")},
+        {&autoPowerGroup_, tr("Auto power-off")},
+    };
+    for (const auto& entry : captions) {
+        for (const GroupButton& member : entry.group->buttons) {
+            member.button->setAccessibleCaption(entry.caption);
+            member.button->setCheckable(true);
+        }
+    }
+    for (BlackScroller* half : {ui_->buttonAutoRotOff, ui_->buttonAutoRotOn}) {
+        half->setAccessibleCaption(tr("Auto rotation"));
+        half->setCheckable(true);
+    }
+    ui_->timeLipse->setAccessibleName(tr("Time-lapse interval"));
+}
+
+// Marks the button whose place in the group is the stored value. The others lose their
+// selection and show their normal picture. While the pointer is on the selected button its
+// picture is left to the pointer (it shows the selected picture once the pointer leaves);
+// on the initial paint, or when the choice came from the keyboard, it shows it at once.
+// A value that is no place in the group selects no button.
+void Tavik_CamAppDelegate::repaintGroup(const ButtonGroup& group, const tagSetting& setting) {
+    const int32_t value = setting.*group.field;
+    const auto count = static_cast<int32_t>(group.buttons.size());
+    const int32_t selected = value >= 1 && value <= count ? value - 1 : -1;
+    for (int32_t i = 0; i < count; ++i) {
+        const GroupButton& entry = group.buttons[static_cast<std::size_t>(i)];
+        if (i != selected) {
+            entry.button->removeSelected();
+        }
+        if (i != selected || group.style == GroupStyle::AllNormalFirst) {
+            entry.button->setImageName(QString::fromLatin1(entry.normalImage));
+            entry.button->setMyButtonTitleColor(BlackScroller::greyTitleColor());
+        }
+    }
+    if (selected < 0) {
+        return;
+    }
+    const GroupButton& chosen = group.buttons[static_cast<std::size_t>(selected)];
+    chosen.button->setSelected();
+    if (setting.isInit == 1) {
+        chosen.button->setImageName(QString::fromLatin1(chosen.selectedImage));
+        chosen.button->setMyButtonTitleColor(BlackScroller::selectedTitleColor());
+    } else if (!chosen.button->isHovered()) {
+        chosen.button->setImageName(QString::fromLatin1(chosen.selectedImage));
+    }
+}
+
+void Tavik_CamAppDelegate::chooseValue(SettingKey key, int32_t code, Repaint repaint) {
+    followCard();
+    if (chooseSetting(settingValue, key, code) != ChoiceResult::Changed) {
+        return;
+    }
+    (this->*repaint)(&settingValue);
+    saveLines({settingKeyInfo(key).lineKind});
+}
+
+bool Tavik_CamAppDelegate::loadFromCard() {
+    // The bytes are taken before the load: should another program write in between, the next
+    // look at the card sees a difference and loads again, instead of missing the change.
+    const std::optional<QByteArray> bytes = readCardHead(configfile_path);
+    if (!bytes) {
+        return false;
+    }
+    cardBytes_ = bytes;
+    // Lines that could not be loaded are not the card's: nothing is saved from them.
+    configLoaded_ = readAllConfig(configLineArray, lineCount, configfile_path) == 0;
+    if (!configLoaded_) {
+        return false;
+    }
+    tagSetting decoded{};
+    getConfig(configLineArray, lineCount, decoded);
+    settingValue = decoded;
+    storedSetting_ = decoded;
+    return true;
+}
+
+bool Tavik_CamAppDelegate::followCard(bool retryFailedLoad) {
+    const std::optional<QByteArray> bytes = readCardHead(configfile_path);
+    if (!bytes) {
+        return false;
+    }
+    if (bytes == cardBytes_ && (configLoaded_ || !retryFailedLoad)) {
+        return configLoaded_;
+    }
+    const tagSetting shown = settingValue;
+    const bool wasLoaded = configLoaded_;
+    if (!loadFromCard()) {
+        return false;
+    }
+    qInfo("ActionConfig was changed on the card; showing it as it is now");
+    showStoredSettings(!wasLoaded || !sameClock(shown, settingValue));
+    return true;
+}
+
+void Tavik_CamAppDelegate::showStoredSettings(bool withClock) {
+    settingValue.isInit = 1;
+    paintGroups(&settingValue);
+    showPhotoMode();
+    if (withClock) {
+        showStoredClock();
+    }
+    showFormatRequest();
+}
+
+int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds,
+                                        bool dropFormatRequest) {
+    const std::vector<tagConfigLine> before = copyOfLines(configLineArray, lineCount);
+    int32_t result = -1;
+    int error = 0;
+    // Only a file this program has seen as it is now is rewritten: one it could not load, or
+    // one that is gone (the presence watch then ends the program), is left alone.
+    // (Reading the file opens it only when it is a regular file: a file that is gone reads as
+    // nothing, which differs from the bytes of any file this program loaded.)
+    const bool attempted = configLoaded_ && readCardHead(configfile_path) == cardBytes_;
+    if (attempted) {
+        if (dropFormatRequest) {
+            dropFormatRequests(configLineArray, lineCount);
+        }
+        for (const int32_t kind : kinds) {
+            setConfigLine(configLineArray, lineCount, settingValue, kind);
+        }
+        result = saveConfigLine(configLineArray, lineCount, configfile_path);
+        error = errno;
+    }
+    if (result == 0) {
+        cardBytes_ = savedBytes(configLineArray, lineCount);
+        storedSetting_ = settingValue;
+        ui_->saveNotice->hide();
+        showFormatRequest();
+        return 0;
+    }
+
+    restoreLines(configLineArray, lineCount, before);
+    const bool clockChanged = !sameClock(settingValue, storedSetting_);
+    settingValue = storedSetting_;
+    showStoredSettings(clockChanged);
+    QString cause;
+    if (!attempted) {
+        cause = tr("The settings on the card could not be read.");
+    } else if (isWriteProtection(error)) {
+        cause = tr("The card is write-protected.");
+    } else if (isNoSpace(error)) {
+        cause = tr("The card is full.");
+    } else {
+        cause = tr("The card could not be written.");
+    }
+    ui_->saveNotice->setText(cause + QLatin1Char(' ') + tr("The change was not saved."));
+    placeSaveNotice();
+    ui_->saveNotice->show();
+    return -1;
+}
+
+void Tavik_CamAppDelegate::setUpSaveNotice() {
+    // Amber with dark text, so that it reads as a warning against the charcoal window without
+    // looking like one of the teal controls.
+    ui_->saveNotice->setAttribute(Qt::WA_StyledBackground);
+    QColor band = palette::kAmber;
+    band.setAlpha(230);
+    ui_->saveNotice->setStyleSheet(
+        QStringLiteral("#saveNotice { background-color: %1; color: %2; border-radius: 5px;"
+                       " padding: 0px 12px; font-weight: 600; }")
+            .arg(palette::css(band), palette::css(palette::kWindow)));
+    ui_->saveNotice->setAccessibleName(tr("Save failed"));
+    ui_->saveNotice->hide();
+    // The presence watch's tick also looks whether another program changed the file. A file
+    // that could not be loaded is tried again when it changes, or at the next click.
+    connect(&detectUSBTimer, &QTimer::timeout, this, [this] { followCard(false); });
+}
+
+void Tavik_CamAppDelegate::placeSaveNotice() {
+    ui_->saveNotice->setGeometry(curView == ui_->dateSetView ? kNoticeOnDatePage
+                                                             : kNoticeUnderMenu);
+    ui_->saveNotice->raise();
+}
