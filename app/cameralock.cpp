@@ -1,4 +1,5 @@
 #include "cameralock.h"
+#include "logging.h"
 
 #include <QCryptographicHash>
 #include <QDebug>
@@ -62,14 +63,14 @@ bool CameraLock::acquire() {
         QLocalServer::removeServer(serverName_);
         server_.setSocketOptions(QLocalServer::UserAccessOption);
         if (!server_.listen(serverName_)) {
-            qInfo("Another start on this camera cannot reach this window: %s",
-                  qPrintable(server_.errorString()));
+            qCInfo(lcApp, "Another start on this camera cannot reach this window: %s",
+                   qPrintable(server_.errorString()));
         }
         return true;
     }
     if (lock_->error() != QLockFile::LockFailedError) {
         // A runtime folder that cannot hold the lock must not keep the user from the camera.
-        qInfo("The camera's window lock is not available; going on without it");
+        qCInfo(lcApp, "The camera's window lock is not available; going on without it");
         return true;
     }
     QLocalSocket other;

@@ -108,14 +108,11 @@ CameraDetails describeCamera(const QString& root) {
     }
     ConfigLineArray lines;
     int32_t count = 0;
-    // The library reports every line it reads; only the version matters here.
-    ConfigLogSink before = setConfigLogSink([](std::string_view) {});
     if (readAllConfig(lines, count, QFile::encodeName(configFileOf(root)).toStdString()) == 0) {
         tagSetting setting{};
         getConfig(lines, count, setting);
         details.firmware =
             QString::fromLatin1(setting.version, qsizetype(qstrnlen(setting.version, 6)));
     }
-    setConfigLogSink(std::move(before));
     return details;
 }

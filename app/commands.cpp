@@ -296,9 +296,7 @@ class CommandRun {
 } // namespace
 
 int runCommand(const CommandLine& command, std::FILE* in, std::FILE* out, std::FILE* err) {
-    // The library's own reports are for the window's log; a command says what matters itself.
-    ConfigLogSink before = setConfigLogSink([](std::string_view) {});
-    const int status = CommandRun(command, in, out, err).run();
-    setConfigLogSink(std::move(before));
-    return status;
+    // The library's own lines go to the program's log (main routes it); a command says what
+    // matters itself.
+    return CommandRun(command, in, out, err).run();
 }

@@ -5,6 +5,7 @@
 #include "commandline.h"
 #include "commands.h"
 #include "launcher.h"
+#include "logging.h"
 #include "tavik_camappdelegate.h"
 
 #include <QApplication>
@@ -82,6 +83,7 @@ int runInstalled(const QString& volume) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    routeConfigLog();
     QCoreApplication::setApplicationName(QStringLiteral("vantorelle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTORELLE_VERSION));
     const CommandLine command = readCommandLine(argumentsOf(argc, argv));

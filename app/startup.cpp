@@ -1,4 +1,5 @@
 // Start-up, the camera presence watch and the end of the program.
+#include "logging.h"
 #include "tavik_camappdelegate.h"
 #include "ui_vantorelle.h"
 
@@ -38,7 +39,7 @@ tagSetting startupDefaults() {
 
 bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     window_->setWindowTitle(QStringLiteral("vantorelle"));
-    qInfo("open_path=%s", open_path.c_str());
+    qCDebug(lcApp, "open_path=%s", open_path.c_str());
     buildConfigPath();
     if (!canOpenConfig(configfile_path)) {
         runAlert({.informativeText = tr("Connection failed.  Please connect your camera."),
@@ -51,7 +52,7 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     startTimers();
     ui_->timeLipse->addItems({tr(" 5 sec"), tr(" 10 sec"), tr(" 30 sec"), tr(" 60 sec")});
     ui_->timeLipse->setCurrentIndex(-1);
-    qInfo("CONFIG_FILE_PATH=%s", configfile_path.c_str());
+    qCDebug(lcApp, "CONFIG_FILE_PATH=%s", configfile_path.c_str());
     loadSettings();
     showCameraDetails();
     settingValue.isInit = 1;
@@ -62,7 +63,7 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
 }
 
 void Tavik_CamAppDelegate::buildConfigPath() {
-    qInfo("configfile_path=%s", open_path.c_str());
+    qCDebug(lcApp, "configfile_path=%s", open_path.c_str());
     // The installed program names the camera it found itself; a program started from a card
     // finds it beside its bundle.
     if (configfile_path.empty()) {

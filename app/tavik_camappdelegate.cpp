@@ -4,6 +4,7 @@
 // another program made is loaded and shown, and a save the card refuses is shown as refused,
 // with the window back on what the card holds).
 #include "tavik_camappdelegate.h"
+#include "logging.h"
 
 #include "blackscroller.h"
 #include "camerapaths.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -297,7 +299,7 @@ bool Tavik_CamAppDelegate::followCard(bool retryFailedLoad) {
     if (!loadFromCard()) {
         return false;
     }
-    qInfo("ActionConfig was changed on the card; showing it as it is now");
+    qCInfo(lcApp, "ActionConfig was changed on the card; showing it as it is now");
     showStoredSettings(!wasLoaded || !sameClock(shown, settingValue));
     return true;
 }
@@ -355,6 +357,8 @@ int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds,
         cause = tr("The card could not be written.");
     }
     ui_->saveNotice->setText(cause + QLatin1Char(' ') + tr("The change was not saved."));
+    qCWarning(lcApp, "A change was not saved to %s: %s", configfile_path.c_str(),
+              attempted ? std::strerror(error) : "the file on the card could not be read");
     placeSaveNotice();
     ui_->saveNotice->show();
     return -1;
