@@ -5,7 +5,6 @@
 // same installed with --strip. The other benchmark programs lie beside this one.
 #include "bench_support.h"
 
-#include <elf.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -294,66 +293,6 @@ Row measureUnplug(const Setup& setup) {
             exit.median < 20 && exit.max < 110};
 }
 
-// Sizes of the parts of an ELF file: section groups, and the embedded Qt resources (their data
-// arrays, found by name in the symbol table when there is one).
-std::map<std::string, std::uintmax_t> elfParts(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    std::map<std::string, std::uintmax_t> parts;
-    if (bytes.size() < sizeof(Elf64_Ehdr) || bytes.compare(0, SELFMAG, ELFMAG) != 0 ||
-        bytes[EI_CLASS] != ELFCLASS64) {
-        return parts;
-    }
-    const auto at = [&bytes](std::uint64_t offset, auto& into) {
-        if (offset + sizeof into > bytes.size()) {
-            throw std::runtime_error("truncated ELF file");
-        }
-        std::copy_n(bytes.data() + offset, sizeof into, reinterpret_cast<char*>(&into));
-    };
-    Elf64_Ehdr header{};
-    at(0, header);
-    std::vector<Elf64_Shdr> sections(header.e_shnum);
-    for (std::size_t i = 0; i < sections.size(); ++i) {
-        at(header.e_shoff + i * sizeof(Elf64_Shdr), sections[i]);
-    }
-    const auto name = [&](std::uint64_t table, std::uint64_t offset) {
-        return std::string(bytes.c_str() + sections[table].sh_offset + offset);
-    };
-    std::uintmax_t accounted = 0;
-    for (const Elf64_Shdr& section : sections) {
-        if (section.sh_type == SHT_NOBITS || section.sh_type == SHT_NULL) {
-            continue;
-        }
-        const std::string sectionName = name(header.e_shstrndx, section.sh_name);
-        std::string group = "other sections";
-        if (sectionName.rfind(".debug", 0) == 0) {
-            group = "debug information (.debug_*)";
-        } else if (sectionName == ".symtab" || sectionName == ".strtab") {
-            group = "symbol tables (.symtab, .strtab)";
-        } else if (sectionName == ".text") {
-            group = "code (.text)";
-        } else if (sectionName == ".rodata") {
-            group = "read-only data (.rodata)";
-        }
-        parts[group] += section.sh_size;
-        accounted += section.sh_size;
-        if (section.sh_type == SHT_SYMTAB) {
-            for (std::uint64_t offset = 0; offset + sizeof(Elf64_Sym) <= section.sh_size;
-                 offset += sizeof(Elf64_Sym)) {
-                Elf64_Sym symbol{};
-                at(section.sh_offset + offset, symbol);
-                if (name(section.sh_link, symbol.st_name).find("qt_resource_data") !=
-                    std::string::npos) {
-                    parts["embedded resources (pictures, translations), inside .rodata"] +=
-                        symbol.st_size;
-                }
-            }
-        }
-    }
-    parts["headers and alignment"] = bytes.size() - accounted;
-    return parts;
-}
-
 std::uintmax_t installedBytes(const fs::path& folder) {
     std::uintmax_t total = 0;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
@@ -373,7 +312,8 @@ struct Footprint {
     std::vector<std::string> parts; // Markdown table lines
 };
 
-// The bytes `cmake --install` puts on a volume, and the largest parts of them.
+// The bytes `cmake --install` puts on a volume, file by file (`size -A` tells the sections of
+// the program).
 Footprint measureFootprint(const Setup& setup) {
     progress("footprint on the card");
     const std::uintmax_t total = installedBytes(setup.volume);
@@ -394,17 +334,9 @@ Footprint measureFootprint(const Setup& setup) {
         }
     }
     std::sort(files.rbegin(), files.rend());
-    std::vector<std::string> lines{"| Installed file or part | Bytes |", "|---|---:|"};
+    std::vector<std::string> lines{"| Installed file | Bytes |", "|---|---:|"};
     for (const auto& [size, file] : files) {
         lines.push_back("| `" + file + "` | " + std::to_string(size) + " |");
-        std::vector<std::pair<std::uintmax_t, std::string>> parts;
-        for (const auto& [part, bytes] : elfParts(setup.volume / file)) {
-            parts.emplace_back(bytes, part);
-        }
-        std::sort(parts.rbegin(), parts.rend());
-        for (const auto& [bytes, part] : parts) {
-            lines.push_back("| &nbsp;&nbsp;" + part + " | " + std::to_string(bytes) + " |");
-        }
     }
     return {row, lines};
 }
