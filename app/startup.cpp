@@ -91,8 +91,15 @@ void Tavik_CamAppDelegate::startTimers() {
             &Tavik_CamAppDelegate::onUSBTimer);
 }
 
+// One look at the card tells both whether the camera is still there and whether another
+// program changed its file; only a file that cannot be read is opened a second time, to tell
+// a card that fails to read from one that is gone. A file that could not be loaded is tried
+// again when it changes, or at the next click.
 void Tavik_CamAppDelegate::onUSBTimer() {
-    if (!canOpenConfig(configfile_path)) {
+    const std::optional<QByteArray> bytes = readCard();
+    if (bytes) {
+        followCard(*bytes, false);
+    } else if (!canOpenConfig(configfile_path)) {
         // Watching a folder that is going away only slows the end of the program.
         if (!volumeWatcher_.directories().isEmpty()) {
             volumeWatcher_.removePaths(volumeWatcher_.directories());

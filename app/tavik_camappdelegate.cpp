@@ -286,11 +286,16 @@ bool Tavik_CamAppDelegate::loadFromCard() {
     return true;
 }
 
+std::optional<QByteArray> Tavik_CamAppDelegate::readCard() const {
+    return readCardHead(configfile_path);
+}
+
 bool Tavik_CamAppDelegate::followCard(bool retryFailedLoad) {
-    const std::optional<QByteArray> bytes = readCardHead(configfile_path);
-    if (!bytes) {
-        return false;
-    }
+    const std::optional<QByteArray> bytes = readCard();
+    return bytes && followCard(*bytes, retryFailedLoad);
+}
+
+bool Tavik_CamAppDelegate::followCard(const QByteArray& bytes, bool retryFailedLoad) {
     if (bytes == cardBytes_ && (configLoaded_ || !retryFailedLoad)) {
         return configLoaded_;
     }
@@ -376,9 +381,6 @@ void Tavik_CamAppDelegate::setUpSaveNotice() {
             .arg(palette::css(band), palette::css(palette::kWindow)));
     ui_->saveNotice->setAccessibleName(tr("Save failed"));
     ui_->saveNotice->hide();
-    // The presence watch's tick also looks whether another program changed the file. A file
-    // that could not be loaded is tried again when it changes, or at the next click.
-    connect(&detectUSBTimer, &QTimer::timeout, this, [this] { followCard(false); });
 }
 
 void Tavik_CamAppDelegate::placeSaveNotice() {

@@ -206,6 +206,10 @@ class Tavik_CamAppDelegate : public QObject {
     // when it could not be loaded and `retryFailedLoad`, and repaints the window from it.
     // False when the file cannot be read or loaded.
     bool followCard(bool retryFailedLoad = true);
+    // The same with the file's first bytes as just read.
+    bool followCard(const QByteArray& bytes, bool retryFailedLoad);
+    // The file's first bytes, or nothing when it is gone, no regular file or unreadable.
+    std::optional<QByteArray> readCard() const;
     // Paints every page from `settingValue` after it was replaced; the date pickers too when
     // `withClock`.
     void showStoredSettings(bool withClock);
