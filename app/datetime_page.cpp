@@ -243,8 +243,9 @@ void Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC() {
         return;
     }
     if (timer == nullptr) {
-        timer = std::make_unique<QTimer>();
-        connect(timer.get(), &QTimer::timeout, this, &Tavik_CamAppDelegate::updateTime);
+        timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("clockSyncTimer"));
+        connect(timer, &QTimer::timeout, this, &Tavik_CamAppDelegate::updateTime);
     }
     timer->start(kSyncIntervalMs);
 }

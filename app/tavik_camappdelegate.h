@@ -248,7 +248,7 @@ class Tavik_CamAppDelegate : public QObject {
     QTimer dateTimer;
     QTimer detectUSBTimer;
     QFileSystemWatcher volumeWatcher;
-    std::unique_ptr<QTimer> timer; // clock synchronisation; exists once Sync was used
+    QTimer* timer = nullptr; // clock synchronisation, a child of this; exists once Sync was used
     // The camera clock runs as this offset from the computer's clock, in milliseconds.
     qint64 clockOffsetMs_ = 0;
     bool showingClock_ = false; // the program itself is setting the date pickers

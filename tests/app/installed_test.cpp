@@ -155,7 +155,7 @@ void InstalledTest::waitsFindsLosesAndFindsAgain() {
         launcher.program()->MouseClickOnBtnBrowse();
         QCOMPARE(desktop.opened.last(), QUrl::fromLocalFile(camera.root() + "/DCIM"));
         // A click reaches this camera's file.
-        clickButton(launcher.program()->widgets().buttonNTSC);
+        clickButton(widget<BlackScroller>(*launcher.program(), "buttonNTSC"));
         QVERIFY(camera.config().contains("[1,3,2,"));
         camera.setConfig(kFullConfig);
 
@@ -219,7 +219,7 @@ void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
         QTRY_VERIFY_WITH_TIMEOUT(launcher.program() != nullptr, 1000);
         QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
         QVERIFY(!CameraLock(card).acquire());
-        clickButton(launcher.program()->widgets().buttonNTSC);
+        clickButton(widget<BlackScroller>(*launcher.program(), "buttonNTSC"));
         QFile file(card + QStringLiteral("/ActionConfig"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("[1,3,2,"));

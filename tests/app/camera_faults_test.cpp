@@ -1,0 +1,617 @@
+// What a camera card does to the whole program: a step of a save failing with the card's
+// errors, a card that really is read-only or full, hostile files and volume names, and the
+// camera going away between clicks, during a save or under an alert. The program never crashes
+// or hangs, never leaves a temporary file, the camera's file is always whole (the old one or
+// the new one), and the window shows what the card holds.
+//
+// The tests run as root in CI, where permission bits deny nothing: a file without read or
+// write permission is the card's file calls refusing with EACCES.
+#include "app_test_support.h"
+
+#include "blackscroller.h"
+#include "camerapaths.h"
+#include "config_io.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The one fault of a test: one file call of the settings library fails with `error` at its
+// `nth` use (every use when 0), or, when `error` is 0, the camera goes away just before it.
+enum Call { None, OpenRead, Read, Create, Write, Sync, Close, Rename };
+struct Fault {
+    Call call = None;
+    int error = 0;
+    int nth = 1;
+    bool wholeVolume = false; // going away: the whole volume folder, not only the file
+};
+
+Fault fault;
+const CameraVolume* faultyVolume = nullptr;
+int uses = 0;
+int faultsHit = 0;
+int savesDone = 0;
+int newFile = -1;
+
+void vanish(const CameraVolume& volume, bool wholeVolume) {
+    if (wholeVolume) {
+        QDir(volume.root()).removeRecursively();
+    } else {
+        volume.removeConfig();
+    }
+}
+
+// True when this use of `call` fails.
+bool strikes(Call call) {
+    if (fault.call != call || (++uses != fault.nth && fault.nth != 0)) {
+        return false;
+    }
+    if (fault.error == 0) {
+        vanish(*faultyVolume, fault.wholeVolume);
+        return false;
+    }
+    ++faultsHit;
+    errno = fault.error;
+    return true;
+}
+
+void arm(const Fault& f, const CameraVolume& volume) {
+    fault = f;
+    faultyVolume = &volume;
+    uses = faultsHit = savesDone = 0;
+    newFile = -1;
+}
+
+const config_io::Ops& faultyCard() {
+    static const config_io::Ops ops = [] {
+        using config_io::systemOps;
+        config_io::Ops o = systemOps();
+        o.openRead = [](const char* path) {
+            return strikes(OpenRead) ? -1 : systemOps().openRead(path);
+        };
+        o.read = [](int fd, void* buffer, std::size_t size) -> std::ptrdiff_t {
+            return strikes(Read) ? -1 : systemOps().read(fd, buffer, size);
+        };
+        o.createExclusive = [](const char* path, unsigned mode) {
+            return strikes(Create) ? -1 : (newFile = systemOps().createExclusive(path, mode));
+        };
+        // One byte at a time when writes fail: part of the new file is on the card by then.
+        o.write = [](int fd, const void* buffer, std::size_t size) -> std::ptrdiff_t {
+            return strikes(Write) ? -1
+                                  : systemOps().write(fd, buffer, fault.call == Write ? 1 : size);
+        };
+        o.sync = [](int fd) { return strikes(Sync) ? -1 : systemOps().sync(fd); };
+        // Only the new file's closing fails; the presence check before a save closes too.
+        o.close = [](int fd) {
+            const int result = systemOps().close(fd);
+            return fd == newFile && strikes(Close) ? -1 : result;
+        };
+        o.rename = [](const char* from, const char* to) {
+            if (strikes(Rename)) {
+                return -1;
+            }
+            const int result = systemOps().rename(from, to);
+            savesDone += result == 0 ? 1 : 0;
+            return result;
+        };
+        return o;
+    }();
+    return ops;
+}
+
+const QStringList kUntouched{"ActionConfig", "DCIM", "vantorelle.app"};
+const QStringList kFileGone{"DCIM", "vantorelle.app"};
+const QString kNoCamera = QStringLiteral("Connection failed.  Please connect your camera.");
+
+// What the notice says first for the error a save failed with.
+QString causeOf(int error) {
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("The card is full.");
+    case EROFS:
+        return QStringLiteral("The card is write-protected.");
+    default:
+        return QStringLiteral("The card could not be written.");
+    }
+}
+
+// The settings without the date and time, which the window shows from the computer's clock
+// when the file holds none.
+QString withoutClock(const QString& settings) {
+    return settings.section(QLatin1Char(' '), 0, -3);
+}
+
+QByteArray randomBytes(int size) {
+    std::mt19937 random(20240309);
+    QByteArray bytes(size, '\0');
+    for (char& b : bytes) {
+        b = static_cast<char>(random() & 0xff);
+    }
+    return bytes;
+}
+
+QByteArray repeated(const QByteArray& line, int times) {
+    QByteArray bytes;
+    for (int i = 0; i < times; ++i) {
+        bytes += line;
+    }
+    return bytes;
+}
+
+} // namespace
+
+class CameraFaultsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aFailedSaveShowsWhatTheCardHoldsAndWhy_data();
+    void aFailedSaveShowsWhatTheCardHoldsAndWhy();
+    void aReadOnlyOrFullCardRefusesTheSave_data();
+    void aReadOnlyOrFullCardRefusesTheSave();
+    void anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data();
+    void anyFileStartsOrIsNoCameraAndAClickWritesOrNothing();
+    void anyVolumeNameIsFoundSavedToAndBrowsed_data();
+    void anyVolumeNameIsFoundSavedToAndBrowsed();
+    void theCameraGoingAwayEndsTheProgram_data();
+    void theCameraGoingAwayEndsTheProgram();
+    void aFifoPutInPlaceOfTheFileEndsTheProgram();
+};
+
+void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QByteArray>("expected");
+    // One setting of each kind of page, the clock, reset all and the format request: the steps
+    // up to the click whose save fails, a later click on the same line and the file it writes.
+    const struct {
+        const char* name;
+        QStringList steps;
+        const char* next;
+        QByteArray expected;
+    } choices[] = {
+        // Another line next: the refused change must not ride along with it.
+        {"photo resolution",
+         {"buttonPhotoUI", "button3MP"},
+         "buttonNTSC",
+         kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
+        {"full HD resolution",
+         {"buttonVideoUI", "button960P"},
+         "button720P30",
+         kPhoto + "[1,2,1,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware},
+        {"TV system",
+         {"buttonNTSC"},
+         "button60HZ",
+         kPhoto + kVideo + "[1,3,1,1,1,2,25,12,43,18,30,5,1,]\n" + kFirmware},
+        {"camera clock",
+         {"buttonAutoDateSet", "date=2030-05-06", "time=07:08:09", "buttonAutoDateOK"},
+         "buttonNTSC",
+         kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
+        {"reset all",
+         {"buttonAutoResetAll"},
+         "buttonAutoResetAll",
+         "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n" + kVideo + "[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n" +
+             kFirmware},
+        {"format request",
+         {"buttonAutoFormatOK"},
+         "buttonAutoFormatOK",
+         kFullConfig + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"},
+    };
+    const struct {
+        Call call;
+        const char* name;
+    } calls[] = {
+        {Create, "create"}, {Write, "write"}, {Sync, "sync"}, {Close, "close"}, {Rename, "rename"}};
+    const struct {
+        int error;
+        const char* name;
+    } errors[] = {{ENOSPC, "ENOSPC"}, {EROFS, "EROFS"}, {EIO, "EIO"}, {ENOENT, "ENOENT"}};
+    for (const auto& c : choices) {
+        for (const auto& call : calls) {
+            for (const auto& e : errors) {
+                QTest::addRow("%s, %s fails with %s", c.name, call.name, e.name)
+                    << c.steps << int{call.call} << e.error << c.next << c.expected;
+            }
+        }
+    }
+}
+
+void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, call);
+    QFETCH(int, error);
+    QFETCH(QString, next);
+    const CameraVolume volume(kLooseConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    const QString clicked = steps.takeLast();
+    for (const QString& step : steps) {
+        QVERIFY(runStep(*program, desktop, volume, step));
+    }
+    arm({static_cast<Call>(call), error, call == Write ? 2 : 1}, volume);
+    {
+        const config_io::ScopedOps card(faultyCard());
+        QVERIFY(click(*program, clicked));
+    }
+    QCOMPARE(faultsHit, 1);
+    QCOMPARE(volume.config(), kLooseConfig);
+    QCOMPARE(volume.entries(), kUntouched);
+    QCOMPARE(shownSettings(*program), storedSettings(volume));
+    QVERIFY(!visiblePage(*program).contains(QLatin1String("format")));
+    const auto* notice = widget<QLabel>(*program, "saveNotice");
+    QVERIFY(notice->isVisible());
+    QVERIFY2(notice->text().startsWith(causeOf(error)), qPrintable(notice->text()));
+    QVERIFY(program->window()->isVisible());
+
+    QVERIFY(click(*program, next));
+    QTEST(volume.config(), "expected");
+    QCOMPARE(volume.entries(), kUntouched);
+    QVERIFY(!notice->isVisible());
+}
+
+void CameraFaultsTest::aReadOnlyOrFullCardRefusesTheSave_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("remounted read-only") << true;
+    QTest::newRow("full") << false;
+}
+
+// A real card: a small tmpfs mounted as the camera's volume, then made read-only or filled
+// while the window is open.
+void CameraFaultsTest::aReadOnlyOrFullCardRefusesTheSave() {
+#ifdef __linux__
+    QFETCH(bool, readOnly);
+    const CameraVolume volume(QByteArray{});
+    const QByteArray root = QFile::encodeName(volume.root());
+    const char* options = "size=64k";
+    if (::mount("tmpfs", root.constData(), "tmpfs", 0, options) != 0) {
+        QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs as the card (%1); needs root")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    }
+    const struct Unmount {
+        const QByteArray& path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{root};
+    QVERIFY(QDir(volume.root()).mkpath(QStringLiteral("vantorelle.app")));
+    volume.setConfig(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+
+    const QString filler = volume.root() + QStringLiteral("/filler");
+    if (readOnly) {
+        QCOMPARE(::mount("tmpfs", root.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, options), 0);
+    } else {
+        QFile fill(filler);
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+    QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
+    QCOMPARE(volume.config(), kFullConfig);
+    QCOMPARE(shownSettings(*program), storedSettings(volume));
+    const auto* notice = widget<QLabel>(*program, "saveNotice");
+    QVERIFY2(notice->isVisible() && notice->text().startsWith(causeOf(readOnly ? EROFS : ENOSPC)),
+             qPrintable(notice->text()));
+
+    if (readOnly) {
+        QCOMPARE(::mount("tmpfs", root.constData(), "tmpfs", MS_REMOUNT, options), 0);
+    } else {
+        QVERIFY(QFile::remove(filler));
+    }
+    QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
+    QVERIFY(!notice->isVisible());
+#else
+    QSKIP("mounting a card is tried on Linux only");
+#endif
+}
+
+void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("nth");
+    // "no camera", or the settings shown at start and after one click on the TV system: "=" for
+    // what the card's file holds.
+    QTest::addColumn<QString>("atStart");
+    QTest::addColumn<QString>("afterClick");
+    QTest::addColumn<int>("saves");
+    QByteArray crOnly = kFullConfig;
+    crOnly.replace('\n', '\r');
+    QByteArray utf16 = "\xff\xfe";
+    for (const char c : kFullConfig) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    QByteArray nulInside = kFullConfig;
+    for (qsizetype i = 8; i < nulInside.size(); i += 9) {
+        nulInside[i] = '\0';
+    }
+    const QByteArray nines(300, '9');
+    const QByteArray huge = "[1,1," + nines + ",1,1,0,0,0,0,0,0,0,0]\n[1,2,-" + nines + "," +
+                            nines + "]\n[1,3," + QByteArray(400, '0') +
+                            "2,1,1,1,25,12,43,18,30,5,1,]\n[2," + nines + ",ActionCamera.bin]\n";
+    QByteArray longLines;
+    for (int i = 0; i < 30; ++i) {
+        longLines += "[1,3,1,1,1,1,25,12,43,18,30,5,1," + QByteArray(165, '0') + "]\n";
+    }
+    const QString defaults = QStringLiteral("16MP Single 1080P 720P60 NTSC 60HZ Auto3 - "
+                                            "2013-01-01 00:00:00");
+    // A file without a loadable general line cannot hold the TV system: the click shows it and
+    // writes nothing there.
+    const auto file = [](const char* name, const QByteArray& bytes, bool general = false) {
+        QTest::newRow(name) << bytes << int{None} << 0 << 1 << "=" << (general ? "=" : "") << 1;
+    };
+    file("the camera's own file", kFullConfig, true);
+    file("empty", QByteArray());
+    file("one byte", "1");
+    file("only an opening bracket", "[");
+    file("binary junk", randomBytes(4096));
+    file("NUL bytes only", QByteArray(512, '\0'));
+    file("NUL bytes inside the lines", nulInside);
+    file("10 MB", repeated(kFullConfig, 10 * 1024 * 1024 / kFullConfig.size()), true);
+    file("line feeds only", QByteArray(20000, '\n'));
+    file("CR-only line ends", crOnly);
+    file("byte-order mark", "\xef\xbb\xbf" + kFullConfig, true);
+    file("UTF-16 with byte-order mark", utf16);
+    file("numbers with hundreds of digits", huge);
+    file("every line twice", kFullConfig + kFullConfig, true);
+    file("500 lines", repeated(kFullConfig, 125), true);
+    file("200-character lines", longLines);
+    QTest::newRow("no file") << QByteArray() << int{None} << 0 << 1 << "no camera"
+                             << "" << 0;
+    QTest::newRow("folder named ActionConfig") << QByteArray() << int{None} << 0 << 1 << "no camera"
+                                               << "" << 0;
+    QTest::newRow("no read permission")
+        << kFullConfig << int{OpenRead} << EACCES << 1 << "no camera"
+        << "" << 0;
+    // Found, then gone for the load: the window starts from the defaults, and the click loads
+    // the file, shows it and saves nothing in place of it.
+    QTest::newRow("the load after the check fails")
+        << kFullConfig << int{OpenRead} << ENOENT << 2 << defaults << "=" << 1;
+    QTest::newRow("no write permission") << kFullConfig << int{Create} << EACCES << 1 << "="
+                                         << "=" << 0;
+    QTest::newRow("read error on every read")
+        << kFullConfig << int{Read} << EIO << 0 << defaults << defaults << 0;
+}
+
+void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, call);
+    QFETCH(int, error);
+    QFETCH(int, nth);
+    QFETCH(QString, atStart);
+    QFETCH(QString, afterClick);
+    const CameraVolume volume(bytes);
+    const QString tag = QLatin1String(QTest::currentDataTag());
+    if (tag == QLatin1String("no file") || tag.startsWith(QLatin1String("folder"))) {
+        QVERIFY(volume.removeConfig());
+    }
+    if (tag.startsWith(QLatin1String("folder"))) {
+        QVERIFY(QDir().mkdir(volume.configPath()));
+    }
+    arm({static_cast<Call>(call), error, nth}, volume);
+    FakeDesktop desktop;
+    const config_io::ScopedOps card(faultyCard());
+    const auto program = startProgram(volume.startPath(), desktop);
+    if (atStart == QLatin1String("no camera")) {
+        QVERIFY(program == nullptr);
+        QCOMPARE(desktop.alerts.size(), 1);
+        QCOMPARE(desktop.alerts[0].informativeText, kNoCamera);
+        QCOMPARE(desktop.alerts[0].defaultButton, QStringLiteral("OK"));
+        QCOMPARE(savesDone, 0);
+        QCOMPARE(volume.entries(), bytes.isEmpty() && !tag.startsWith(QLatin1String("folder"))
+                                       ? kFileGone
+                                       : kUntouched);
+        return;
+    }
+    QVERIFY(program != nullptr);
+    QVERIFY(desktop.alerts.isEmpty());
+    const auto check = [&](const QString& expected) {
+        const config_io::ScopedOps plain(config_io::systemOps());
+        if (expected == QLatin1String("=")) {
+            QCOMPARE(withoutClock(shownSettings(*program)), withoutClock(storedSettings(volume)));
+        } else {
+            QCOMPARE(shownSettings(*program), expected);
+        }
+    };
+    check(atStart);
+    // The presence watch looks at the file a few times; nothing is written before a click.
+    const QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    QTest::qWait(150);
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(volume.config(), bytes);
+
+    const bool ntsc = shownSettings(*program).contains(QLatin1String("NTSC"));
+    QVERIFY(click(*program, ntsc ? QStringLiteral("buttonPAL") : QStringLiteral("buttonNTSC")));
+    QTEST(savesDone, "saves");
+    const config_io::ScopedOps plain(config_io::systemOps());
+    QCOMPARE(volume.entries(), kUntouched);
+    if (savesDone == 0) {
+        QCOMPARE(volume.config(), bytes);
+    }
+    if (!afterClick.isEmpty()) {
+        check(afterClick);
+    }
+}
+
+void CameraFaultsTest::anyVolumeNameIsFoundSavedToAndBrowsed_data() {
+    QTest::addColumn<QString>("volumeName");
+    QTest::newRow("spaces") << "MY  CAM ERA ";
+    QTest::newRow("quotes") << "it's \"mine\"";
+    QTest::newRow("shell syntax") << "$(touch x) `touch y`;a & b|c $HOME ${IFS}x";
+    QTest::newRow("newline") << "CAM\ntouch x\n";
+    QTest::newRow("glob and tilde") << "~ * ? [a-z] {a,b}";
+    QTest::newRow("leading dash") << "-rf --help";
+    QTest::newRow("backslashes and percent escapes") << "C:\\DCIM\\ \\n 100% %2F%00 #1?";
+    QTest::newRow("non-ASCII") << QStringLiteral("Kamera \u00e9t\u00e9 \u6444\u50cf \U0001F4F7");
+    QTest::newRow("longest name") << QString(85, QChar(0x6444)); // 255 bytes in UTF-8
+    QTest::newRow("hostile parent folders") << "$(a)/`b`/;c/CAM";
+    QTest::newRow("bundle name at the start of the volume name") << "vantorelle.app backup";
+}
+
+void CameraFaultsTest::anyVolumeNameIsFoundSavedToAndBrowsed() {
+    QFETCH(QString, volumeName);
+    const CameraVolume volume(kFullConfig, volumeName);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    QVERIFY(desktop.alerts.isEmpty());
+    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(configfile_path)), volume.configPath());
+    QCOMPARE(shownSettings(*program), storedSettings(volume));
+    QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
+    QCOMPARE(volume.entries(), kUntouched);
+    QVERIFY(click(*program, QStringLiteral("buttonBrowse")));
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(volume.root() + "/DCIM")});
+}
+
+namespace {
+
+// When the camera goes away, besides before a call of the save.
+enum When { BeforeClick = 100, UnderAlert, UnderCancelledAlert };
+
+} // namespace
+
+void CameraFaultsTest::theCameraGoingAwayEndsTheProgram_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("when"); // BeforeClick, UnderAlert, or the save's call it comes before
+    QTest::addColumn<bool>("wholeVolume");
+    QTest::addColumn<QString>("click"); // a button, "close" the window, or none
+    QTest::addColumn<bool>("fileLeft");
+    QTest::addColumn<bool>("ends");
+    const auto row = [](const char* name, const QStringList& steps, int when, bool whole,
+                        const QString& click, bool fileLeft, bool ends) {
+        QTest::newRow(name) << steps << when << whole << click << fileLeft << ends;
+    };
+    const int before = BeforeClick;
+    const int alert = UnderAlert;
+    const int cancel = UnderCancelledAlert;
+    // The click comes before the presence watch has had its turn: no save may put a new file in
+    // place of one that vanished (on a mount point left behind the program would run on).
+    row("nothing clicked", {}, before, false, "", false, true);
+    row("TV system", {}, before, false, "buttonNTSC", false, true);
+    row("TV system, whole volume gone", {}, before, true, "buttonNTSC", false, true);
+    row("photo resolution", {"buttonPhotoUI"}, before, false, "button3MP", false, true);
+    row("camera clock", {"buttonAutoDateSet"}, before, false, "buttonAutoDateOK", false, true);
+    row("sync with the computer", {"buttonAutoDateSet"}, before, false, "buttonSYNWithPC", false,
+        true);
+    row("reset all", {}, before, false, "buttonAutoResetAll", false, true);
+    row("format", {}, before, false, "buttonAutoFormatOK", false, true);
+    // During a save.
+    row("file removed during the write", {}, Write, false, "buttonNTSC", false, true);
+    row("volume removed during the write", {}, Write, true, "buttonNTSC", false, true);
+    row("volume removed just before the rename", {}, Rename, true, "buttonNTSC", false, true);
+    // After the save's last look: the complete new file takes the old one's place (closing that
+    // window needs an exchanging rename that card file systems do not offer everywhere).
+    row("file removed just before the rename", {}, Rename, false, "buttonNTSC", true, false);
+    // While an alert waits for the user, the program's timers running.
+    row("reset all confirmed", {}, alert, false, "buttonAutoResetAll", false, true);
+    row("reset all cancelled", {}, cancel, false, "buttonAutoResetAll", false, true);
+    row("format confirmed", {}, alert, false, "buttonAutoFormatOK", false, true);
+    row("format cancelled", {}, cancel, false, "buttonAutoFormatOK", false, true);
+    row("reset all, whole volume gone", {}, alert, true, "buttonAutoResetAll", false, true);
+    row("end-of-program warning", {"buttonAutoDateSet", "buttonSYNWithPC"}, alert, false, "close",
+        false, true);
+    // The camera stays: closing the window ends the program without a word.
+    row("window closed", {}, None, false, "close", true, true);
+}
+
+void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, when);
+    QFETCH(bool, wholeVolume);
+    QFETCH(QString, click);
+    QFETCH(bool, fileLeft);
+    QFETCH(bool, ends);
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    for (const QString& step : steps) {
+        QVERIFY(runStep(*program, desktop, volume, step));
+    }
+    QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    const bool alerted = when == UnderAlert || when == UnderCancelledAlert;
+    if (alerted) {
+        desktop.answers = {when == UnderAlert ? DesktopServices::kDefaultButton
+                                              : DesktopServices::kAlternateButton};
+        desktop.duringAlert = [&] {
+            vanish(volume, wholeVolume);
+            QTest::qWait(300);
+        };
+    } else if (when == BeforeClick) {
+        vanish(volume, wholeVolume);
+    }
+    arm({when < BeforeClick ? static_cast<Call>(when) : None, 0, 1, wholeVolume}, volume);
+    {
+        const config_io::ScopedOps card(faultyCard());
+        if (click == QLatin1String("close")) {
+            program->window()->close();
+        } else if (!click.isEmpty()) {
+            QVERIFY(runStep(*program, desktop, volume, click));
+        }
+    }
+    if (ends) {
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 1000);
+        QVERIFY(!program->window()->isVisible());
+    }
+    QTest::qWait(300);
+    QCOMPARE(ended.count(), ends ? 1 : 0);
+    // Reset all and format ask before they look at the card.
+    QCOMPARE(desktop.alerts.size(), alerted || click == QLatin1String("buttonAutoResetAll") ||
+                                            click == QLatin1String("buttonAutoFormatOK")
+                                        ? 1
+                                        : 0);
+    QCOMPARE(QFile::exists(volume.configPath()), fileLeft);
+    if (fileLeft) {
+        QCOMPARE(volume.entries(), kUntouched);
+        QVERIFY(volume.config() == kFullConfig ||
+                volume.config() ==
+                    kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware);
+        QCOMPARE(shownSettings(*program), storedSettings(volume));
+    } else if (!wholeVolume) {
+        QCOMPARE(volume.entries(), kFileGone);
+    }
+}
+
+void CameraFaultsTest::aFifoPutInPlaceOfTheFileEndsTheProgram() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    const QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    // Renamed over the file, so that the file is never missing for the presence watch.
+    const QByteArray fifo = QFile::encodeName(volume.root() + QStringLiteral("/fifo"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0644), 0);
+    QCOMPARE(std::rename(fifo.constData(), QFile::encodeName(volume.configPath()).constData()), 0);
+    // A presence check that waited for a writer would freeze the window for good: the alarm
+    // ends the test instead.
+    ::alarm(10);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 2000);
+    ::alarm(0);
+    QVERIFY(desktop.alerts.isEmpty());
+}
+
+QTEST_MAIN(CameraFaultsTest)
+#include "camera_faults_test.moc"

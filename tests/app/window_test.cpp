@@ -1,0 +1,510 @@
+// The window driven as a user drives it: every step of a row is a click or a key, and after it
+// the page on screen, every button group and the date pickers are compared with what the card's
+// file then holds, byte for byte. Keyboard use and what assistive technology hears follow.
+#include "app_test_support.h"
+
+#include "blackscroller.h"
+#include "clockface.h"
+
+#include <QAccessible>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QImage>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QByteArray generalWith(const QByteArray& general) {
+    return kPhoto + kVideo + general + "\n" + kFirmware;
+}
+
+const QByteArray kOnlyFirmware = kFirmware;
+const QString kFull = QStringLiteral("16MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff");
+const QString kStoredClock = QStringLiteral("2013-12-25 18:30:05");
+const QString kComputerClock = QStringLiteral("2024-03-09 14:05:30");
+
+// What every row checks besides its own columns: the menu marks the page shown (the General
+// page's entry on the Date and Time page, where the bar is hidden), the page sits in its frame,
+// and the pickers of each pair agree.
+void checkFrame(const Tavik_CamAppDelegate& program) {
+    const QString page = visiblePage(program).section(QLatin1Char('+'), 0, 0);
+    const struct {
+        const char* page;
+        const char* menu;
+        QRect frame;
+    } pages[] = {{"generalView", "buttonGeneralUI", QRect(20, 156, 520, 250)},
+                 {"photoView", "buttonPhotoUI", QRect(20, 151, 500, 200)},
+                 {"videoView", "buttonVideoUI", QRect(20, 136, 500, 200)},
+                 {"dateSetView", "buttonGeneralUI", QRect(25, 66, 505, 360)}};
+    for (const auto& p : pages) {
+        if (page == QLatin1String(p.page)) {
+            QCOMPARE(widget<QWidget>(program, p.page)->geometry(), p.frame);
+            for (const char* menu : {"buttonPhotoUI", "buttonVideoUI", "buttonGeneralUI"}) {
+                const auto* b = widget<BlackScroller>(program, menu);
+                const bool marked = qstrcmp(menu, p.menu) == 0;
+                QVERIFY2(b->imageName().endsWith(QLatin1String("_on.png")) == marked, menu);
+                QCOMPARE(b->titleColor(), marked ? BlackScroller::selectedTitleColor()
+                                                 : BlackScroller::greyTitleColor());
+            }
+        }
+    }
+    const auto* bar = widget<QWidget>(program, "setBarView");
+    QCOMPARE(bar->isVisible(), page != QLatin1String("dateSetView"));
+    QCOMPARE(bar->geometry(), QRect(35, 76, 500, 50));
+    QCOMPARE(widget<QCalendarWidget>(program, "calender")->selectedDate(),
+             widget<QDateEdit>(program, "date")->date());
+    QCOMPARE(widget<ClockFace>(program, "clock")->time(),
+             widget<QTimeEdit>(program, "timePicker")->time());
+}
+
+QTimer* clockSyncTimer(const Tavik_CamAppDelegate& program) {
+    return program.findChild<QTimer*>(QStringLiteral("clockSyncTimer"));
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void stepsShowAndStoreTheChoice_data();
+    void stepsShowAndStoreTheChoice();
+    void syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd();
+    void browseAndLinksOpenTheirPlaces();
+    void theKeyboardAloneWorksTheWindow();
+    void assistiveTechnologyHearsTheSettingAndItsState();
+};
+
+void WindowTest::stepsShowAndStoreTheChoice_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("alert");
+    const QString full = kFull + QLatin1Char(' ') + kStoredClock;
+    const QString loose = QStringLiteral("# written by hand\n  [1,1,2,1,1]\n");
+
+    // Start-up: the General page, every group painted from the file, nothing written.
+    QTest::newRow("start, loose file")
+        << QByteArray(loose.toLatin1() + kFullConfig.mid(28)) << QStringList{} << "generalView"
+        << "5MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff " + kStoredClock
+        << QByteArray(loose.toLatin1() + kFullConfig.mid(28)) << "";
+    QTest::newRow("start, empty file") << QByteArray() << QStringList{} << "generalView"
+                                       << "- - - - - - - - " + kComputerClock << QByteArray() << "";
+    QTest::newRow("start, every group off its first button")
+        << QByteArray("[1,1,4,3,3,0,0,0,0,0,0,0,0]\n[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n"
+                      "[1,3,2,3,1,3,31,7,50,6,7,8,2,]\n")
+        << QStringList{} << "generalView"
+        << "VGA TimeLapse 960P 720P30 NTSC Auto AutoOFF AutoRotOn @3 2020-07-31 06:07:08"
+        << QByteArray("[1,1,4,3,3,0,0,0,0,0,0,0,0]\n[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n"
+                      "[1,3,2,3,1,3,31,7,50,6,7,8,2,]\n")
+        << "";
+    QTest::newRow("start, burst with 16MP stored")
+        << QByteArray("[1,1,1,2,1,0,0,0,0,0,0,0,0]\n") << QStringList{} << "generalView"
+        << "~16MP ~3MP ~VGA Burst - - - - - - " + kComputerClock
+        << QByteArray("[1,1,1,2,1,0,0,0,0,0,0,0,0]\n") << "";
+
+    // Navigation.
+    QTest::newRow("photo video photo")
+        << kLooseConfig
+        << QStringList{"buttonPhotoUI", "buttonVideoUI", "buttonPhotoUI", "buttonPhotoUI"}
+        << "photoView" << full << kLooseConfig << "";
+    QTest::newRow("video general")
+        << kLooseConfig << QStringList{"buttonVideoUI", "buttonGeneralUI"} << "generalView" << full
+        << kLooseConfig << "";
+    QTest::newRow("back on another page shows the bar again")
+        << kLooseConfig << QStringList{"buttonVideoUI", "back"} << "videoView" << full
+        << kLooseConfig << "";
+
+    // Photo page.
+    QTest::newRow("the chosen resolution again writes nothing")
+        << kLooseConfig << QStringList{"buttonPhotoUI", "button16MP", "buttonSingle"} << "photoView"
+        << full << kLooseConfig << "";
+    QTest::newRow("3MP") << kLooseConfig << QStringList{"buttonPhotoUI", "button3MP"} << "photoView"
+                         << "3MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff " + kStoredClock
+                         << "[1,1,3,1,1,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware << "";
+    QTest::newRow("burst forces 5MP")
+        << kLooseConfig << QStringList{"buttonPhotoUI", "buttonBurst"} << "photoView"
+        << "5MP ~16MP ~3MP ~VGA Burst 1080P 720P60 PAL 50HZ Auto1 "
+           "AutoRotOff " +
+               kStoredClock
+        << "[1,1,2,2,1,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware << "";
+    QTest::newRow("single after burst keeps 5MP")
+        << kLooseConfig << QStringList{"buttonPhotoUI", "buttonBurst", "buttonSingle"}
+        << "photoView"
+        << "5MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff " + kStoredClock
+        << "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware << "";
+    QTest::newRow("16MP stored with burst, 5MP then single")
+        << QByteArray("[1,1,1,2,1,0,0,0,0,0,0,0,0]\n")
+        << QStringList{"buttonPhotoUI", "button5MP", "buttonSingle"} << "photoView"
+        << "5MP Single - - - - - - " + kComputerClock << QByteArray("[1,1,2,1,1,0,0,0,0,0,0,0,0]\n")
+        << "";
+    const QByteArray lapse = "[1,1,3,1,2,0,0,0,0,0,0,0,0]\n";
+    QTest::newRow("time-lapse shows its interval")
+        << lapse << QStringList{"buttonPhotoUI", "buttonTimeLapse"} << "photoView"
+        << "3MP TimeLapse - - - - - - @2 " + kComputerClock
+        << QByteArray("[1,1,3,3,2,0,0,0,0,0,0,0,0]\n") << "";
+    QTest::newRow("interval chosen with the keyboard")
+        << lapse << QStringList{"buttonPhotoUI", "buttonTimeLapse", "down", "down"} << "photoView"
+        << "3MP TimeLapse - - - - - - @4 " + kComputerClock
+        << QByteArray("[1,1,3,3,4,0,0,0,0,0,0,0,0]\n") << "";
+    QTest::newRow("single after time-lapse hides the interval")
+        << lapse << QStringList{"buttonPhotoUI", "buttonTimeLapse", "buttonSingle"} << "photoView"
+        << "3MP Single - - - - - - " + kComputerClock << QByteArray("[1,1,3,1,2,0,0,0,0,0,0,0,0]\n")
+        << "";
+    QTest::newRow("burst then time-lapse keeps 5MP and the interval")
+        << lapse << QStringList{"buttonPhotoUI", "buttonTimeLapse", "down",
+                                "down",          "buttonBurst",     "buttonTimeLapse"}
+        << "photoView"
+        << "5MP TimeLapse - - - - - - @4 " + kComputerClock
+        << QByteArray("[1,1,2,3,4,0,0,0,0,0,0,0,0]\n") << "";
+    QTest::newRow("missing lines are never created")
+        << kOnlyFirmware << QStringList{"buttonPhotoUI", "buttonVGA",       "buttonVideoUI",
+                                        "button960P",    "buttonGeneralUI", "buttonNTSC"}
+        << "generalView"
+        << "VGA - 960P - NTSC - - - " + kComputerClock << kOnlyFirmware << "";
+
+    // Video and General pages.
+    QTest::newRow("960P and 720P30")
+        << kLooseConfig << QStringList{"buttonVideoUI", "button1080P", "button960P", "button720P30"}
+        << "videoView"
+        << "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock
+        << kPhoto + "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware << "";
+    QTest::newRow("general groups, stored choices")
+        << kLooseConfig << QStringList{"buttonPAL", "button50HZ", "buttonAuto1", "buttonAutoRotOff"}
+        << "generalView" << full << kLooseConfig << "";
+    QTest::newRow("60HZ and power off")
+        << kLooseConfig << QStringList{"button60HZ", "buttonAutoOFF"} << "generalView"
+        << "16MP Single 1080P 720P60 PAL 60HZ AutoOFF AutoRotOff " + kStoredClock
+        << generalWith("[1,3,1,3,1,2,25,12,43,18,30,5,1,]") << "";
+    QTest::newRow("NTSC, automatic light, 3 minutes, rotation")
+        << kLooseConfig << QStringList{"buttonNTSC", "buttonAuto", "buttonAuto3", "buttonAutoRotOn"}
+        << "generalView"
+        << "16MP Single 1080P 720P60 NTSC Auto Auto3 AutoRotOn " + kStoredClock
+        << generalWith("[1,3,2,2,1,3,25,12,43,18,30,5,2,]") << "";
+
+    // Reset all and the format request.
+    const QByteArray changed = "[1,1,4,3,2,0,0,0,0,0,0,0,0]\n[1,3,1,1,0,3,25,12,43,18,30,5,1,]\n";
+    QTest::newRow("reset all cancelled")
+        << changed << QStringList{"cancel", "buttonAutoResetAll"} << "generalView"
+        << "VGA TimeLapse - - PAL Auto Auto1 AutoRotOff @2 " + kStoredClock << changed
+        << "All camera settings will be reset";
+    QTest::newRow("reset all, after the clock ran on")
+        << changed << QStringList{"+5", "buttonAutoDateSet", "buttonAutoBack", "buttonAutoResetAll"}
+        << "generalView"
+        << "5MP Single 1080P 720P60 NTSC 50HZ Auto3 AutoRotOn " + kStoredClock
+        << QByteArray("[1,1,2,1,2,0,0,0,0,0,0,0,0]\n[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n")
+        << "All camera settings will be reset";
+    QTest::newRow("format cancelled")
+        << kLooseConfig << QStringList{"cancel", "buttonAutoFormatOK"} << "generalView" << full
+        << kLooseConfig << "Do you want format you SD card?";
+    QTest::newRow("format asked twice, one request")
+        << kLooseConfig << QStringList{"buttonAutoFormatOK", "buttonAutoFormatOK"}
+        << "generalView+format-request+cancel-format" << full
+        << kFullConfig + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"
+        << "Do you want format you SD card?";
+    QTest::newRow("format taken back")
+        << kLooseConfig << QStringList{"buttonAutoFormatOK", "buttonCancelFormat"} << "generalView"
+        << full << kFullConfig << "Do you want format you SD card?";
+    const QByteArray requested =
+        "[1,1,1,1,1]\n[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n[1,3,1,1,1,1,25,12,43,18,30,5,1]\n";
+    QTest::newRow("request found at start-up")
+        << requested << QStringList{} << "generalView+format-request+cancel-format"
+        << "16MP Single - - PAL 50HZ Auto1 AutoRotOff " + kStoredClock << requested << "";
+    QTest::newRow("request found at start-up taken back")
+        << requested << QStringList{"buttonCancelFormat"} << "generalView"
+        << "16MP Single - - PAL 50HZ Auto1 AutoRotOff " + kStoredClock << kPhoto + kGeneral << "";
+
+    // Another program writes the file while the window is open: its change is shown and kept.
+    const QByteArray other = kPhoto + "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware;
+    QTest::newRow("another writer, then a click")
+        << kFullConfig
+        << QStringList{"file=" + QString::fromLatin1(other), "buttonPhotoUI", "button3MP"}
+        << "photoView"
+        << "3MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock
+        << "[1,1,3,1,1,0,0,0,0,0,0,0,0]\n[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware
+        << "";
+    QTest::newRow("another writer, seen without a click")
+        << kFullConfig << QStringList{"file=" + QString::fromLatin1(other), "wait"} << "generalView"
+        << "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock << other << "";
+    QTest::newRow("loaded empty, then written")
+        << QByteArray() << QStringList{"file=" + QString::fromLatin1(kFullConfig), "buttonNTSC"}
+        << "generalView"
+        << "16MP Single 1080P 720P60 NTSC 50HZ Auto1 AutoRotOff " + kStoredClock
+        << generalWith("[1,3,2,1,1,1,25,12,43,18,30,5,1,]") << "";
+
+    // Date and time page.
+    QTest::newRow("back stores nothing, the pickers keep the choice")
+        << kFullConfig
+        << QStringList{"buttonAutoDateSet", "date=2025-01-02", "time=03:04:05", "buttonAutoBack",
+                       "buttonAutoDateSet"}
+        << "dateSetView" << kFull + " 2025-01-02 03:04:05" << kFullConfig << "";
+    QTest::newRow("OK stores the pickers")
+        << kFullConfig
+        << QStringList{"buttonAutoDateSet", "calendar=2025-01-02", "time=03:04:05", "+9",
+                       "buttonAutoDateOK"}
+        << "generalView" << kFull + " 2025-01-02 03:04:14"
+        << generalWith("[1,3,1,1,1,1,2,1,55,3,4,14,1,]") << "";
+    QTest::newRow("a later click stores the stored clock, not the running one")
+        << kFullConfig << QStringList{"buttonAutoDateSet",
+                                      "date=2025-01-02",
+                                      "time=03:04:05",
+                                      "buttonAutoDateOK",
+                                      "+2",
+                                      "buttonNTSC"}
+        << "generalView"
+        << "16MP Single 1080P 720P60 NTSC 50HZ Auto1 AutoRotOff 2025-01-02 03:04:05"
+        << generalWith("[1,3,2,1,1,1,2,1,55,3,4,5,1,]") << "";
+    QTest::newRow("the clock runs on while the page is shown")
+        << kFullConfig << QStringList{"buttonAutoDateSet", "+1", "tick", "+60", "tick"}
+        << "dateSetView" << kFull + " 2013-12-25 18:31:06" << kFullConfig << "";
+    QTest::newRow("clock face and date picker set the others")
+        << kFullConfig << QStringList{"buttonAutoDateSet", "date=2031-07-08", "pageup"}
+        << "dateSetView" << kFull + " 2031-07-08 19:30:05" << kFullConfig << "";
+    QTest::newRow("dates before 2013 are refused")
+        << kFullConfig << QStringList{"buttonAutoDateSet", "date=2012-06-01"} << "dateSetView"
+        << kFull + " 2013-01-01 18:30:05" << kFullConfig << "";
+    QTest::newRow("the clock stops at the last moment")
+        << QByteArray("[1,3,1,1,1,1,31,12,67,23,59,58,1,]\n")
+        << QStringList{"buttonAutoDateSet", "+1", "tick", "+3600", "tick", "buttonAutoDateOK"}
+        << "generalView"
+        << "- - - - PAL 50HZ Auto1 AutoRotOff 2037-12-31 23:59:59"
+        << QByteArray("[1,3,1,1,1,1,31,12,67,23,59,59,1,]\n") << "";
+    QTest::newRow("hidden, the pickers wait; shown, they tell the time past midnight")
+        << QByteArray("[1,3,1,1,1,1,28,2,54,23,59,59,1,]\n")
+        << QStringList{"+1", "tick", "buttonAutoDateSet"} << "dateSetView"
+        << "- - - - PAL 50HZ Auto1 AutoRotOff 2024-02-29 00:00:00"
+        << QByteArray("[1,3,1,1,1,1,28,2,54,23,59,59,1,]\n") << "";
+}
+
+void WindowTest::stepsShowAndStoreTheChoice() {
+    QFETCH(QByteArray, before);
+    QFETCH(QStringList, steps);
+    const CameraVolume volume(before);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    QCOMPARE(program->window()->windowTitle(), QStringLiteral("vantorelle"));
+    for (const QString& step : steps) {
+        QVERIFY2(runStep(*program, desktop, volume, step), qPrintable(step));
+        checkFrame(*program);
+    }
+    QTEST(visiblePage(*program), "page");
+    QTEST(shownSettings(*program), "shown");
+    QTEST(volume.config(), "after");
+    QTEST(desktop.alerts.isEmpty() ? QString() : desktop.alerts.last().informativeText, "alert");
+    QCOMPARE(volume.entries(), QStringList({"ActionConfig", "DCIM", "vantorelle.app"}));
+}
+
+// Sync stores the computer's time at once and then every minute; ticks that come late, as on
+// a busy computer, do not make the clock lag. Ending the program while it runs stores the clock
+// once more and warns once.
+void WindowTest::syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const QDateTime start(QDate(2026, 12, 6), QTime(23, 30, 0, 700));
+    desktop.clock = start;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(click(*program, QStringLiteral("buttonAutoDateSet")));
+    QVERIFY(click(*program, QStringLiteral("buttonSYNWithPC")));
+    QTimer* timer = clockSyncTimer(*program);
+    QVERIFY(timer != nullptr && timer->isActive());
+    QCOMPARE(timer->interval(), 60'000);
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,1,1,1,1,6,12,56,23,30,0,1,]"));
+    for (int minute = 1; minute <= 60; ++minute) {
+        for (int tick = 1; tick < 60; ++tick) {
+            desktop.clock = start.addMSecs((minute - 1) * 60'000 + tick * 1'016);
+            program->onTimer();
+        }
+        desktop.clock = start.addSecs(minute * 60);
+        if (minute < 60) {
+            program->updateTime();
+        }
+    }
+    // The last store comes from the timer itself.
+    timer->start(0);
+    QTRY_COMPARE(lineStartingWith(volume.config(), "[1,3,"),
+                 QByteArray("[1,3,1,1,1,1,7,12,56,0,30,0,1,]"));
+    QCOMPARE(shownSettings(*program), kFull + QStringLiteral(" 2026-12-07 00:30:00"));
+    QCOMPARE(visiblePage(*program), QStringLiteral("dateSetView"));
+
+    // A second Sync restarts the one timer.
+    desktop.clock = desktop.clock.addSecs(3600);
+    QVERIFY(click(*program, QStringLiteral("buttonSYNWithPC")));
+    QCOMPARE(program->findChildren<QTimer*>(QStringLiteral("clockSyncTimer")).size(), 1);
+    desktop.clock = desktop.clock.addSecs(7);
+    QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    program->window()->close();
+    QTRY_COMPARE(ended.count(), 1);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(desktop.alerts.size(), 1);
+    QCOMPARE(desktop.alerts[0].messageText,
+             QStringLiteral("please disconnect your camera from PC immediately to ensure the "
+                            "date&time is set correctly"));
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,1,1,1,1,7,12,56,1,30,7,1,]"));
+}
+
+void WindowTest::browseAndLinksOpenTheirPlaces() {
+    const CameraVolume volume(kFullConfig, QStringLiteral("MY CAMERA"));
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(click(*program, QStringLiteral("buttonBrowse")));
+    QVERIFY(click(*program, QStringLiteral("buttonBrowse")));
+    for (const char* name : {"buttonTavikWeb", "buttonTavikFacebook", "buttonTavikTwitter"}) {
+        auto* icon = widget<BlackScroller>(*program, name);
+        hover(icon);
+        QVERIFY(icon->imageName().endsWith(QLatin1String("b.bmp")));
+        QTest::mouseClick(icon, Qt::LeftButton);
+        leave(icon);
+        QVERIFY(icon->imageName().endsWith(QLatin1String("a.bmp")));
+    }
+    QCOMPARE(desktop.opened.size(), 5);
+    QCOMPARE(desktop.opened[0], QUrl::fromLocalFile(volume.root() + QStringLiteral("/DCIM")));
+    QCOMPARE(desktop.opened[1], desktop.opened[0]);
+    for (const QUrl& url : desktop.opened.mid(2)) {
+        QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https"),
+                 qPrintable(url.toString()));
+    }
+    QCOMPARE(volume.config(), kFullConfig);
+    // The header names the firmware and the free space.
+    const QString details = widget<QLabel>(*program, "cameraDetails")->text();
+    QVERIFY2(details.startsWith(QStringLiteral("Firmware FW001\n")) &&
+                 details.endsWith(QStringLiteral(" free on the card")),
+             qPrintable(details));
+}
+
+namespace {
+
+// The control of `page` that holds the keyboard focus: the focused widget, or the control it
+// is part of (the calendar's days belong to the calendar).
+QWidget* focusedControl(QWidget* page) {
+    QWidget* control = QApplication::focusWidget();
+    while (control != nullptr && control->parentWidget() != page) {
+        control = control->parentWidget();
+    }
+    return control;
+}
+
+// How many pixels of two pictures of a widget differ plainly, not by a shade: a focus ring
+// changes hundreds, a faint outline of one calendar day none.
+int plainlyChangedPixels(const QImage& a, const QImage& b) {
+    int changed = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            changed += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                 std::abs(qBlue(p) - qBlue(q))}) >= 48
+                           ? 1
+                           : 0;
+        }
+    }
+    return changed;
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+} // namespace
+
+void WindowTest::theKeyboardAloneWorksTheWindow() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QWidget* window = program->window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const auto button = [&](const char* name) { return widget<BlackScroller>(*program, name); };
+
+    // Focus starts on the page's first group, not on a link: Space opens no browser.
+    QCOMPARE(QApplication::focusWidget(), button("buttonPAL"));
+    QVERIFY(button("buttonPAL")->showsFocusRing());
+    press(Qt::Key_Space);
+    QVERIFY(desktop.opened.isEmpty());
+    // Return and Enter press the focused button as Space does.
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button("buttonNTSC"));
+    press(Qt::Key_Return);
+    button("button60HZ")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(volume.config(), generalWith("[1,3,2,1,1,2,25,12,43,18,30,5,1,]"));
+    // A link reached by Tab shows its ring; a mouse click on it leaves none.
+    button("buttonTavikWeb")->setFocus(Qt::TabFocusReason);
+    QVERIFY(button("buttonTavikWeb")->showsFocusRing());
+    QTest::mouseClick(button("buttonTavikWeb"), Qt::LeftButton);
+    QCOMPARE(desktop.opened.size(), 1);
+    QVERIFY(!button("buttonTavikWeb")->showsFocusRing());
+
+    // On the Date and Time page every Tab stop shows that it has the focus; the date and time
+    // boxes take one Tab for each of their fields.
+    button("buttonAutoDateSet")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    auto* page = widget<QWidget>(*program, "dateSetView");
+    QVERIFY(page->isVisible());
+    QSet<QWidget*> stops;
+    QWidget* stop = focusedControl(page);
+    QImage focused = stop->grab().toImage();
+    while (stop != nullptr && !stops.contains(stop)) {
+        press(Qt::Key_Tab);
+        QWidget* next = focusedControl(page);
+        if (next != stop) {
+            QVERIFY2(plainlyChangedPixels(stop->grab().toImage(), focused) >= 100,
+                     qPrintable(stop->objectName()));
+            stops.insert(stop);
+            stop = next;
+            focused = stop != nullptr ? stop->grab().toImage() : QImage();
+        }
+    }
+    for (const char* name : {"calender", "date", "clock", "timePicker", "buttonAutoDateOK"}) {
+        QVERIFY2(stops.contains(widget<QWidget>(*program, name)), name);
+    }
+    // Escape acts as Back: the General page again, focus on Date Set, nothing stored.
+    const QByteArray stored = volume.config();
+    widget<QWidget>(*program, "timePicker")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Up);
+    press(Qt::Key_Escape);
+    QCOMPARE(visiblePage(*program), QStringLiteral("generalView"));
+    QCOMPARE(QApplication::focusWidget(), button("buttonAutoDateSet"));
+    QCOMPARE(volume.config(), stored);
+}
+
+void WindowTest::assistiveTechnologyHearsTheSettingAndItsState() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto heard = [&](const char* name) {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(widget<QWidget>(*program, name));
+        const QAccessible::State state = a->state();
+        return a->text(QAccessible::Name) +
+               (state.checkable ? (state.checked ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
+                                : QString());
+    };
+    QCOMPARE(heard("button16MP"), QStringLiteral("Photo resolution 16MP [x]"));
+    QCOMPARE(heard("button5MP"), QStringLiteral("Photo resolution 5MP [ ]"));
+    QCOMPARE(heard("buttonAutoRotOff"), QStringLiteral("Auto rotation OFF [x]"));
+    QCOMPARE(heard("buttonAutoDateSet"), QStringLiteral("Date and time\u2026"));
+    // A second click on the chosen button leaves it chosen.
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
+        QCOMPARE(heard("buttonNTSC"), QStringLiteral("TV system NTSC [x]"));
+        QCOMPARE(heard("buttonPAL"), QStringLiteral("TV system PAL [ ]"));
+    }
+    QCOMPARE(heard("buttonTavikWeb"), QStringLiteral("Open the maker's web site"));
+    QCOMPARE(heard("timeLipse"), QStringLiteral("Time-lapse interval"));
+}
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
