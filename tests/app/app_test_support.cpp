@@ -164,7 +164,7 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
     } else if (step.startsWith(QLatin1String("file="))) {
         volume.setConfig(value.toLatin1());
     } else {
-        return click(program, step);
+        return click(program, QStringLiteral("button") + step);
     }
     return true;
 }

@@ -25,7 +25,6 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,7 +32,7 @@ namespace {
 
 // The one fault of a test: one file call of the settings library fails with `error` at its
 // `nth` use (every use when 0), or, when `error` is 0, the camera goes away just before it.
-enum Call { None, OpenRead, Read, Create, Write, Sync, Close, Rename };
+enum Call { None, OpenRead, Read, Create, Write, Rename };
 struct Fault {
     Call call = None;
     int error = 0;
@@ -46,7 +45,6 @@ const CameraVolume* faultyVolume = nullptr;
 int uses = 0;
 int faultsHit = 0;
 int savesDone = 0;
-int newFile = -1;
 
 void vanish(const CameraVolume& volume, bool wholeVolume) {
     if (wholeVolume) {
@@ -74,7 +72,6 @@ void arm(const Fault& f, const CameraVolume& volume) {
     fault = f;
     faultyVolume = &volume;
     uses = faultsHit = savesDone = 0;
-    newFile = -1;
 }
 
 const config_io::Ops& faultyCard() {
@@ -88,18 +85,10 @@ const config_io::Ops& faultyCard() {
             return strikes(Read) ? -1 : systemOps().read(fd, buffer, size);
         };
         o.createExclusive = [](const char* path, unsigned mode) {
-            return strikes(Create) ? -1 : (newFile = systemOps().createExclusive(path, mode));
+            return strikes(Create) ? -1 : systemOps().createExclusive(path, mode);
         };
-        // One byte at a time when writes fail: part of the new file is on the card by then.
         o.write = [](int fd, const void* buffer, std::size_t size) -> std::ptrdiff_t {
-            return strikes(Write) ? -1
-                                  : systemOps().write(fd, buffer, fault.call == Write ? 1 : size);
-        };
-        o.sync = [](int fd) { return strikes(Sync) ? -1 : systemOps().sync(fd); };
-        // Only the new file's closing fails; the presence check before a save closes too.
-        o.close = [](int fd) {
-            const int result = systemOps().close(fd);
-            return fd == newFile && strikes(Close) ? -1 : result;
+            return strikes(Write) ? -1 : systemOps().write(fd, buffer, size);
         };
         o.rename = [](const char* from, const char* to) {
             if (strikes(Rename)) {
@@ -136,23 +125,6 @@ QString withoutClock(const QString& settings) {
     return settings.section(QLatin1Char(' '), 0, -3);
 }
 
-QByteArray randomBytes(int size) {
-    std::mt19937 random(20240309);
-    QByteArray bytes(size, '\0');
-    for (char& b : bytes) {
-        b = static_cast<char>(random() & 0xff);
-    }
-    return bytes;
-}
-
-QByteArray repeated(const QByteArray& line, int times) {
-    QByteArray bytes;
-    for (int i = 0; i < times; ++i) {
-        bytes += line;
-    }
-    return bytes;
-}
-
 } // namespace
 
 class CameraFaultsTest : public QObject {
@@ -165,15 +137,13 @@ class CameraFaultsTest : public QObject {
     void aReadOnlyOrFullCardRefusesTheSave();
     void anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data();
     void anyFileStartsOrIsNoCameraAndAClickWritesOrNothing();
-    void anyVolumeNameIsFoundSavedToAndBrowsed_data();
-    void anyVolumeNameIsFoundSavedToAndBrowsed();
     void theCameraGoingAwayEndsTheProgram_data();
     void theCameraGoingAwayEndsTheProgram();
     void aFifoPutInPlaceOfTheFileEndsTheProgram();
 };
 
 void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy_data() {
-    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("call");
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("next");
@@ -182,58 +152,44 @@ void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy_data() {
     // up to the click whose save fails, a later click on the same line and the file it writes.
     const struct {
         const char* name;
-        QStringList steps;
+        const char* steps;
         const char* next;
         QByteArray expected;
     } choices[] = {
         // Another line next: the refused change must not ride along with it.
-        {"photo resolution",
-         {"buttonPhotoUI", "button3MP"},
-         "buttonNTSC",
+        {"photo resolution", "PhotoUI 3MP", "NTSC",
          kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
-        {"full HD resolution",
-         {"buttonVideoUI", "button960P"},
-         "button720P30",
+        {"full HD resolution", "VideoUI 960P", "720P30",
          kPhoto + "[1,2,1,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware},
-        {"TV system",
-         {"buttonNTSC"},
-         "button60HZ",
+        {"TV system", "NTSC", "60HZ",
          kPhoto + kVideo + "[1,3,1,1,1,2,25,12,43,18,30,5,1,]\n" + kFirmware},
-        {"camera clock",
-         {"buttonAutoDateSet", "date=2030-05-06", "time=07:08:09", "buttonAutoDateOK"},
-         "buttonNTSC",
+        {"camera clock", "AutoDateSet date=2030-05-06 time=07:08:09 AutoDateOK", "NTSC",
          kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
-        {"reset all",
-         {"buttonAutoResetAll"},
-         "buttonAutoResetAll",
+        {"reset all", "AutoResetAll", "AutoResetAll",
          "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n" + kVideo + "[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n" +
              kFirmware},
-        {"format request",
-         {"buttonAutoFormatOK"},
-         "buttonAutoFormatOK",
+        {"format request", "AutoFormatOK", "AutoFormatOK",
          kFullConfig + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"},
     };
+    // Each step of a save failing is the settings library's test; here one failing step for
+    // each cause the notice names.
     const struct {
         Call call;
-        const char* name;
-    } calls[] = {
-        {Create, "create"}, {Write, "write"}, {Sync, "sync"}, {Close, "close"}, {Rename, "rename"}};
-    const struct {
         int error;
         const char* name;
-    } errors[] = {{ENOSPC, "ENOSPC"}, {EROFS, "EROFS"}, {EIO, "EIO"}, {ENOENT, "ENOENT"}};
+    } faults[] = {{Create, ENOSPC, "creating the new file fails with ENOSPC"},
+                  {Write, EROFS, "writing fails with EROFS"},
+                  {Rename, EIO, "the rename fails with EIO"}};
     for (const auto& c : choices) {
-        for (const auto& call : calls) {
-            for (const auto& e : errors) {
-                QTest::addRow("%s, %s fails with %s", c.name, call.name, e.name)
-                    << c.steps << int{call.call} << e.error << c.next << c.expected;
-            }
+        for (const auto& f : faults) {
+            QTest::addRow("%s, %s", c.name, f.name)
+                << QString::fromLatin1(c.steps) << int{f.call} << f.error << c.next << c.expected;
         }
     }
 }
 
 void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy() {
-    QFETCH(QStringList, steps);
+    QFETCH(QString, steps);
     QFETCH(int, call);
     QFETCH(int, error);
     QFETCH(QString, next);
@@ -241,14 +197,15 @@ void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy() {
     FakeDesktop desktop;
     const auto program = startProgram(volume.startPath(), desktop);
     QVERIFY(program != nullptr);
-    const QString clicked = steps.takeLast();
-    for (const QString& step : steps) {
+    QStringList before = steps.split(QLatin1Char(' '));
+    const QString clicked = before.takeLast();
+    for (const QString& step : before) {
         QVERIFY(runStep(*program, desktop, volume, step));
     }
-    arm({static_cast<Call>(call), error, call == Write ? 2 : 1}, volume);
+    arm({static_cast<Call>(call), error}, volume);
     {
         const config_io::ScopedOps card(faultyCard());
-        QVERIFY(click(*program, clicked));
+        QVERIFY(runStep(*program, desktop, volume, clicked));
     }
     QCOMPARE(faultsHit, 1);
     QCOMPARE(volume.config(), kLooseConfig);
@@ -260,7 +217,7 @@ void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy() {
     QVERIFY2(notice->text().startsWith(causeOf(error)), qPrintable(notice->text()));
     QVERIFY(program->window()->isVisible());
 
-    QVERIFY(click(*program, next));
+    QVERIFY(runStep(*program, desktop, volume, next));
     QTEST(volume.config(), "expected");
     QCOMPARE(volume.entries(), kUntouched);
     QVERIFY(!notice->isVisible());
@@ -326,6 +283,7 @@ void CameraFaultsTest::aReadOnlyOrFullCardRefusesTheSave() {
 }
 
 void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data() {
+    QTest::addColumn<QString>("volumeName");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("call");
     QTest::addColumn<int>("error");
@@ -335,73 +293,68 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data() 
     QTest::addColumn<QString>("atStart");
     QTest::addColumn<QString>("afterClick");
     QTest::addColumn<int>("saves");
-    QByteArray crOnly = kFullConfig;
-    crOnly.replace('\n', '\r');
-    QByteArray utf16 = "\xff\xfe";
-    for (const char c : kFullConfig) {
-        utf16 += c;
-        utf16 += '\0';
-    }
-    QByteArray nulInside = kFullConfig;
-    for (qsizetype i = 8; i < nulInside.size(); i += 9) {
-        nulInside[i] = '\0';
-    }
-    const QByteArray nines(300, '9');
-    const QByteArray huge = "[1,1," + nines + ",1,1,0,0,0,0,0,0,0,0]\n[1,2,-" + nines + "," +
-                            nines + "]\n[1,3," + QByteArray(400, '0') +
-                            "2,1,1,1,25,12,43,18,30,5,1,]\n[2," + nines + ",ActionCamera.bin]\n";
-    QByteArray longLines;
-    for (int i = 0; i < 30; ++i) {
-        longLines += "[1,3,1,1,1,1,25,12,43,18,30,5,1," + QByteArray(165, '0') + "]\n";
-    }
     const QString defaults = QStringLiteral("16MP Single 1080P 720P60 NTSC 60HZ Auto3 - "
                                             "2013-01-01 00:00:00");
     // A file without a loadable general line cannot hold the TV system: the click shows it and
     // writes nothing there.
     const auto file = [](const char* name, const QByteArray& bytes, bool general = false) {
-        QTest::newRow(name) << bytes << int{None} << 0 << 1 << "=" << (general ? "=" : "") << 1;
+        QTest::newRow(name) << "CAMERA" << bytes << int{None} << 0 << 1 << "="
+                            << (general ? "=" : "") << 1;
     };
+    // Volume names a shell would read as commands, quoting or several words, or that only look
+    // like other paths: the program uses the volume's own file and media folder.
+    const auto name = [](const char* row, const QString& volumeName) {
+        QTest::newRow(row) << volumeName << kFullConfig << int{None} << 0 << 1 << "="
+                           << "=" << 1;
+    };
+    name("spaces", "MY  CAM ERA ");
+    name("quotes", "it's \"mine\"");
+    name("shell syntax", "$(touch x) `touch y`;a & b|c $HOME ${IFS}x ~ * ? [a-z] {a,b}");
+    name("newline", "CAM\ntouch x\n");
+    name("leading dash", "-rf --help");
+    name("backslashes and percent escapes", "C:\\DCIM\\ \\n 100% %2F%00 #1?");
+    name("non-ASCII", QStringLiteral("Kamera \u00e9t\u00e9 \u6444\u50cf \U0001F4F7"));
+    name("longest name", QString(85, QChar(0x6444))); // 255 bytes in UTF-8
+    name("hostile parent folders", "$(a)/`b`/;c/CAM");
+    name("bundle name at the start of the volume name", "vantorelle.app backup");
+    // How odd bytes decode and are written back is the golden files' and the fuzzer's part.
     file("the camera's own file", kFullConfig, true);
     file("empty", QByteArray());
-    file("one byte", "1");
-    file("only an opening bracket", "[");
-    file("binary junk", randomBytes(4096));
-    file("NUL bytes only", QByteArray(512, '\0'));
-    file("NUL bytes inside the lines", nulInside);
-    file("10 MB", repeated(kFullConfig, 10 * 1024 * 1024 / kFullConfig.size()), true);
-    file("line feeds only", QByteArray(20000, '\n'));
-    file("CR-only line ends", crOnly);
-    file("byte-order mark", "\xef\xbb\xbf" + kFullConfig, true);
-    file("UTF-16 with byte-order mark", utf16);
-    file("numbers with hundreds of digits", huge);
+    QByteArray junk(4096, '\0');
+    for (qsizetype i = 0; i < junk.size(); ++i) {
+        junk[i] = static_cast<char>(i * 131 % 251);
+    }
+    file("binary junk", junk);
+    file("10 MB", kFullConfig.repeated(10 * 1024 * 1024 / kFullConfig.size()), true);
     file("every line twice", kFullConfig + kFullConfig, true);
-    file("500 lines", repeated(kFullConfig, 125), true);
-    file("200-character lines", longLines);
-    QTest::newRow("no file") << QByteArray() << int{None} << 0 << 1 << "no camera"
+    QTest::newRow("no file") << "CAMERA" << QByteArray() << int{None} << 0 << 1 << "no camera"
                              << "" << 0;
-    QTest::newRow("folder named ActionConfig") << QByteArray() << int{None} << 0 << 1 << "no camera"
-                                               << "" << 0;
+    QTest::newRow("folder named ActionConfig")
+        << "CAMERA" << QByteArray() << int{None} << 0 << 1 << "no camera"
+        << "" << 0;
     QTest::newRow("no read permission")
-        << kFullConfig << int{OpenRead} << EACCES << 1 << "no camera"
+        << "CAMERA" << kFullConfig << int{OpenRead} << EACCES << 1 << "no camera"
         << "" << 0;
     // Found, then gone for the load: the window starts from the defaults, and the click loads
     // the file, shows it and saves nothing in place of it.
     QTest::newRow("the load after the check fails")
-        << kFullConfig << int{OpenRead} << ENOENT << 2 << defaults << "=" << 1;
-    QTest::newRow("no write permission") << kFullConfig << int{Create} << EACCES << 1 << "="
-                                         << "=" << 0;
+        << "CAMERA" << kFullConfig << int{OpenRead} << ENOENT << 2 << defaults << "=" << 1;
+    QTest::newRow("no write permission")
+        << "CAMERA" << kFullConfig << int{Create} << EACCES << 1 << "="
+        << "=" << 0;
     QTest::newRow("read error on every read")
-        << kFullConfig << int{Read} << EIO << 0 << defaults << defaults << 0;
+        << "CAMERA" << kFullConfig << int{Read} << EIO << 0 << defaults << defaults << 0;
 }
 
 void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
+    QFETCH(QString, volumeName);
     QFETCH(QByteArray, bytes);
     QFETCH(int, call);
     QFETCH(int, error);
     QFETCH(int, nth);
     QFETCH(QString, atStart);
     QFETCH(QString, afterClick);
-    const CameraVolume volume(bytes);
+    const CameraVolume volume(bytes, volumeName);
     const QString tag = QLatin1String(QTest::currentDataTag());
     if (tag == QLatin1String("no file") || tag.startsWith(QLatin1String("folder"))) {
         QVERIFY(volume.removeConfig());
@@ -426,6 +379,7 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
     }
     QVERIFY(program != nullptr);
     QVERIFY(desktop.alerts.isEmpty());
+    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(configfile_path)), volume.configPath());
     const auto check = [&](const QString& expected) {
         const config_io::ScopedOps plain(config_io::systemOps());
         if (expected == QLatin1String("=")) {
@@ -452,36 +406,6 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
     if (!afterClick.isEmpty()) {
         check(afterClick);
     }
-}
-
-void CameraFaultsTest::anyVolumeNameIsFoundSavedToAndBrowsed_data() {
-    QTest::addColumn<QString>("volumeName");
-    QTest::newRow("spaces") << "MY  CAM ERA ";
-    QTest::newRow("quotes") << "it's \"mine\"";
-    QTest::newRow("shell syntax") << "$(touch x) `touch y`;a & b|c $HOME ${IFS}x";
-    QTest::newRow("newline") << "CAM\ntouch x\n";
-    QTest::newRow("glob and tilde") << "~ * ? [a-z] {a,b}";
-    QTest::newRow("leading dash") << "-rf --help";
-    QTest::newRow("backslashes and percent escapes") << "C:\\DCIM\\ \\n 100% %2F%00 #1?";
-    QTest::newRow("non-ASCII") << QStringLiteral("Kamera \u00e9t\u00e9 \u6444\u50cf \U0001F4F7");
-    QTest::newRow("longest name") << QString(85, QChar(0x6444)); // 255 bytes in UTF-8
-    QTest::newRow("hostile parent folders") << "$(a)/`b`/;c/CAM";
-    QTest::newRow("bundle name at the start of the volume name") << "vantorelle.app backup";
-}
-
-void CameraFaultsTest::anyVolumeNameIsFoundSavedToAndBrowsed() {
-    QFETCH(QString, volumeName);
-    const CameraVolume volume(kFullConfig, volumeName);
-    FakeDesktop desktop;
-    const auto program = startProgram(volume.startPath(), desktop);
-    QVERIFY(program != nullptr);
-    QVERIFY(desktop.alerts.isEmpty());
-    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(configfile_path)), volume.configPath());
-    QCOMPARE(shownSettings(*program), storedSettings(volume));
-    QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
-    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
-             QByteArray("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
-    QCOMPARE(volume.entries(), kUntouched);
     QVERIFY(click(*program, QStringLiteral("buttonBrowse")));
     QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(volume.root() + "/DCIM")});
 }
@@ -510,29 +434,27 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram_data() {
     // The click comes before the presence watch has had its turn: no save may put a new file in
     // place of one that vanished (on a mount point left behind the program would run on).
     row("nothing clicked", {}, before, false, "", false, true);
-    row("TV system", {}, before, false, "buttonNTSC", false, true);
-    row("TV system, whole volume gone", {}, before, true, "buttonNTSC", false, true);
-    row("photo resolution", {"buttonPhotoUI"}, before, false, "button3MP", false, true);
-    row("camera clock", {"buttonAutoDateSet"}, before, false, "buttonAutoDateOK", false, true);
-    row("sync with the computer", {"buttonAutoDateSet"}, before, false, "buttonSYNWithPC", false,
-        true);
-    row("reset all", {}, before, false, "buttonAutoResetAll", false, true);
-    row("format", {}, before, false, "buttonAutoFormatOK", false, true);
+    row("TV system", {}, before, false, "NTSC", false, true);
+    row("TV system, whole volume gone", {}, before, true, "NTSC", false, true);
+    row("photo resolution", {"PhotoUI"}, before, false, "3MP", false, true);
+    row("camera clock", {"AutoDateSet"}, before, false, "AutoDateOK", false, true);
+    row("sync with the computer", {"AutoDateSet"}, before, false, "SYNWithPC", false, true);
+    row("reset all", {}, before, false, "AutoResetAll", false, true);
+    row("format", {}, before, false, "AutoFormatOK", false, true);
     // During a save.
-    row("file removed during the write", {}, Write, false, "buttonNTSC", false, true);
-    row("volume removed during the write", {}, Write, true, "buttonNTSC", false, true);
-    row("volume removed just before the rename", {}, Rename, true, "buttonNTSC", false, true);
+    row("file removed during the write", {}, Write, false, "NTSC", false, true);
+    row("volume removed during the write", {}, Write, true, "NTSC", false, true);
+    row("volume removed just before the rename", {}, Rename, true, "NTSC", false, true);
     // After the save's last look: the complete new file takes the old one's place (closing that
     // window needs an exchanging rename that card file systems do not offer everywhere).
-    row("file removed just before the rename", {}, Rename, false, "buttonNTSC", true, false);
+    row("file removed just before the rename", {}, Rename, false, "NTSC", true, false);
     // While an alert waits for the user, the program's timers running.
-    row("reset all confirmed", {}, alert, false, "buttonAutoResetAll", false, true);
-    row("reset all cancelled", {}, cancel, false, "buttonAutoResetAll", false, true);
-    row("format confirmed", {}, alert, false, "buttonAutoFormatOK", false, true);
-    row("format cancelled", {}, cancel, false, "buttonAutoFormatOK", false, true);
-    row("reset all, whole volume gone", {}, alert, true, "buttonAutoResetAll", false, true);
-    row("end-of-program warning", {"buttonAutoDateSet", "buttonSYNWithPC"}, alert, false, "close",
-        false, true);
+    row("reset all confirmed", {}, alert, false, "AutoResetAll", false, true);
+    row("reset all cancelled", {}, cancel, false, "AutoResetAll", false, true);
+    row("format confirmed", {}, alert, false, "AutoFormatOK", false, true);
+    row("format cancelled", {}, cancel, false, "AutoFormatOK", false, true);
+    row("reset all, whole volume gone", {}, alert, true, "AutoResetAll", false, true);
+    row("end-of-program warning", {"AutoDateSet", "SYNWithPC"}, alert, false, "close", false, true);
     // The camera stays: closing the window ends the program without a word.
     row("window closed", {}, None, false, "close", true, true);
 }
@@ -579,8 +501,8 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
     QTest::qWait(300);
     QCOMPARE(ended.count(), ends ? 1 : 0);
     // Reset all and format ask before they look at the card.
-    QCOMPARE(desktop.alerts.size(), alerted || click == QLatin1String("buttonAutoResetAll") ||
-                                            click == QLatin1String("buttonAutoFormatOK")
+    QCOMPARE(desktop.alerts.size(), alerted || click == QLatin1String("AutoResetAll") ||
+                                            click == QLatin1String("AutoFormatOK")
                                         ? 1
                                         : 0);
     QCOMPARE(QFile::exists(volume.configPath()), fileLeft);

@@ -1,6 +1,6 @@
 // The program installed on the computer: the camera search, the waiting window and the chooser,
-// a real unmount of the camera's card while its window is open, the command line and one
-// window per camera, the last two through the real executable.
+// a real unmount of the camera's card while its window is open, and one window per camera
+// through the real executable.
 #include "app_test_support.h"
 
 #include "blackscroller.h"
@@ -69,8 +69,6 @@ class InstalledTest : public QObject {
     void waitsFindsLosesAndFindsAgain();
     void aCameraWhoseCardIsUnmountedCanGoAndComeBack_data();
     void aCameraWhoseCardIsUnmountedCanGoAndComeBack();
-    void commandLine_data();
-    void commandLine();
     void aSecondStartOnTheSameCameraEnds();
 };
 
@@ -232,50 +230,6 @@ void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
         // The camera's window lock went with the camera.
         QVERIFY(CameraLock(card).acquire());
     }
-}
-
-void InstalledTest::commandLine_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "vantorelle 1.0.0\n"
-                             << "";
-    QTest::newRow("short version") << QStringList{"-v"} << 0 << "vantorelle 1.0.0\n"
-                                   << "";
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: vantorelle [options]"
-                          << "";
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
-                                    << "vantorelle: Unknown option 'bogus'.";
-    QTest::newRow("argument") << QStringList{"extra"} << 2 << ""
-                              << "vantorelle: Unknown command: extra";
-    QTest::newRow("window of two") << QStringList{"--volume", "/", "--volume", "/tmp"} << 2 << ""
-                                   << "The window shows one camera: give --volume once.";
-    QTest::newRow("volume without value") << QStringList{"--volume"} << 2 << ""
-                                          << "Missing value after '--volume'.";
-    QTest::newRow("volume without camera")
-        << QStringList{"--volume", "/nonexistent"} << 2 << ""
-        << "vantorelle: /nonexistent is no camera: it holds no readable ActionConfig.\n";
-    QTest::newRow("toolkit option kept")
-        << QStringList{"-platform", "offscreen", "--version"} << 0 << "vantorelle 1.0.0\n"
-        << "";
-}
-
-// Without any display: help, the version and usage errors never need one.
-void InstalledTest::commandLine() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, status);
-    QFETCH(QString, output);
-    QFETCH(QString, error);
-    const QTemporaryDir runtime;
-    QProcess* program = startProgramProcess(arguments, runtime.path(), this);
-    QVERIFY(program->waitForFinished(5000));
-    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program->exitCode(), status);
-    const QString out = QString::fromLocal8Bit(program->readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(program->readAllStandardError());
-    QVERIFY2(output.isEmpty() ? out.isEmpty() : out.startsWith(output), qPrintable(out));
-    QVERIFY2(error.isEmpty() ? err.isEmpty() : err.contains(error), qPrintable(err));
 }
 
 void InstalledTest::aSecondStartOnTheSameCameraEnds() {
