@@ -237,13 +237,8 @@ QString storedSettings(const CameraVolume& volume) {
     if (s.photoMode == 3) {
         parts << QStringLiteral("@%1").arg(s.timeLapseValue);
     }
-    parts << QStringLiteral("%1-%2-%3 %4:%5:%6")
-                 .arg(s.year, 4, 10, QLatin1Char('0'))
-                 .arg(s.month, 2, 10, QLatin1Char('0'))
-                 .arg(s.date, 2, 10, QLatin1Char('0'))
-                 .arg(s.hour, 2, 10, QLatin1Char('0'))
-                 .arg(s.minute, 2, 10, QLatin1Char('0'))
-                 .arg(s.second, 2, 10, QLatin1Char('0'));
+    parts << QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", s.year, s.month, s.date, s.hour,
+                               s.minute, s.second);
     return parts.join(QLatin1Char(' '));
 }
 

@@ -480,7 +480,7 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
                                               : DesktopServices::kAlternateButton};
         desktop.duringAlert = [&] {
             vanish(volume, wholeVolume);
-            QTest::qWait(300);
+            QTest::qWait(200);
         };
     } else if (when == BeforeClick) {
         vanish(volume, wholeVolume);
@@ -498,7 +498,7 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 1000);
         QVERIFY(!program->window()->isVisible());
     }
-    QTest::qWait(300);
+    QTest::qWait(150);
     QCOMPARE(ended.count(), ends ? 1 : 0);
     // Reset all and format ask before they look at the card.
     QCOMPARE(desktop.alerts.size(), alerted || click == QLatin1String("AutoResetAll") ||

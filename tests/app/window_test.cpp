@@ -46,10 +46,17 @@ void checkFrame(const Tavik_CamAppDelegate& program) {
     for (const auto& p : pages) {
         if (page == QLatin1String(p.page)) {
             QCOMPARE(widget<QWidget>(program, p.page)->geometry(), p.frame);
-            for (const char* menu : {"buttonPhotoUI", "buttonVideoUI", "buttonGeneralUI"}) {
-                const auto* b = widget<BlackScroller>(program, menu);
-                const bool marked = qstrcmp(menu, p.menu) == 0;
-                QVERIFY2(b->imageName().endsWith(QLatin1String("_on.png")) == marked, menu);
+            const struct {
+                const char* button;
+                const char* picture;
+            } menus[] = {{"buttonPhotoUI", "menuleft"},
+                         {"buttonVideoUI", "menumiddle"},
+                         {"buttonGeneralUI", "menuright"}};
+            for (const auto& menu : menus) {
+                const auto* b = widget<BlackScroller>(program, menu.button);
+                const bool marked = qstrcmp(menu.button, p.menu) == 0;
+                QCOMPARE(b->imageName(),
+                         QLatin1String(menu.picture) + QLatin1String(marked ? "_on.png" : ".png"));
                 QCOMPARE(b->titleColor(), marked ? BlackScroller::selectedTitleColor()
                                                  : BlackScroller::greyTitleColor());
             }
@@ -77,7 +84,7 @@ class WindowTest : public QObject {
     void stepsShowAndStoreTheChoice_data();
     void stepsShowAndStoreTheChoice();
     void syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd();
-    void browseAndLinksOpenTheirPlaces();
+    void linksOpenTheMakersPages();
     void theKeyboardAloneWorksTheWindow();
     void assistiveTechnologyHearsTheSettingAndItsState();
 };
@@ -190,6 +197,14 @@ void WindowTest::stepsShowAndStoreTheChoice_data() {
         "[1,1,3,1,1,0,0,0,0,0,0,0,0]\n[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware);
     row("another writer, seen without a click", kFullConfig, writeOther + " wait", "generalView",
         "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock, other);
+    // The running clock stays when another program changes other settings, and follows a clock
+    // it stored.
+    row("another writer while the clock runs", kFullConfig,
+        "AutoDateSet +60 tick " + writeOther + " wait", "dateSetView",
+        "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff 2013-12-25 18:31:05", other);
+    const QByteArray otherClock = generalWith("[1,3,1,1,1,1,2,1,55,3,4,5,1,]");
+    row("another writer's clock", kFullConfig, "AutoDateSet +60 tick file=" + otherClock + " wait",
+        "dateSetView", kFull + " 2025-01-02 03:04:05", otherClock);
     row("loaded empty, then written", "", "file=" + kFullConfig + " NTSC", "generalView",
         "16MP Single 1080P 720P60 NTSC 50HZ Auto1 AutoRotOff " + kStoredClock,
         generalWith("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
@@ -229,6 +244,7 @@ void WindowTest::stepsShowAndStoreTheChoice() {
     const auto program = startProgram(volume.startPath(), desktop);
     QVERIFY(program != nullptr);
     QCOMPARE(program->window()->windowTitle(), QStringLiteral("vantorelle"));
+    checkFrame(*program);
     for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QVERIFY2(runStep(*program, desktop, volume, step), qPrintable(step));
         checkFrame(*program);
@@ -290,12 +306,10 @@ void WindowTest::syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd() {
              QByteArray("[1,3,1,1,1,1,7,12,56,1,30,7,1,]"));
 }
 
-void WindowTest::browseAndLinksOpenTheirPlaces() {
-    const CameraVolume volume(kFullConfig, QStringLiteral("MY CAMERA"));
+void WindowTest::linksOpenTheMakersPages() {
+    const CameraVolume volume(kFullConfig);
     FakeDesktop desktop;
     const auto program = startProgram(volume.startPath(), desktop);
-    QVERIFY(click(*program, QStringLiteral("buttonBrowse")));
-    QVERIFY(click(*program, QStringLiteral("buttonBrowse")));
     for (const char* name : {"buttonTavikWeb", "buttonTavikFacebook", "buttonTavikTwitter"}) {
         auto* icon = widget<BlackScroller>(*program, name);
         hover(icon);
@@ -304,10 +318,9 @@ void WindowTest::browseAndLinksOpenTheirPlaces() {
         leave(icon);
         QVERIFY(icon->imageName().endsWith(QLatin1String("a.bmp")));
     }
-    QCOMPARE(desktop.opened.size(), 5);
-    QCOMPARE(desktop.opened[0], QUrl::fromLocalFile(volume.root() + QStringLiteral("/DCIM")));
-    QCOMPARE(desktop.opened[1], desktop.opened[0]);
-    for (const QUrl& url : desktop.opened.mid(2)) {
+    // The media folder is opened in the camera-faults suite, on every kind of volume name.
+    QCOMPARE(desktop.opened.size(), 3);
+    for (const QUrl& url : desktop.opened) {
         QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https"),
                  qPrintable(url.toString()));
     }
