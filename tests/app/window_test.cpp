@@ -4,14 +4,18 @@
 #include "app_test_support.h"
 
 #include "blackscroller.h"
+#include "camerafinder.h"
+#include "camerasearch.h"
 #include "clockface.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
@@ -85,6 +89,8 @@ class WindowTest : public QObject {
     void stepsShowAndStoreTheChoice();
     void syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd();
     void linksOpenTheMakersPages();
+    void picturesMatchTheReference_data();
+    void picturesMatchTheReference();
     void theKeyboardAloneWorksTheWindow();
     void assistiveTechnologyHearsTheSettingAndItsState();
 };
@@ -330,6 +336,58 @@ void WindowTest::linksOpenTheMakersPages() {
     QVERIFY2(details.startsWith(QStringLiteral("Firmware FW001\n")) &&
                  details.endsWith(QStringLiteral(" free on the card")),
              qPrintable(details));
+}
+
+void WindowTest::picturesMatchTheReference_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("steps"); // "waiting" and "chooser" show the camera finder
+    const QByteArray lapse = "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware;
+    QTest::newRow("general") << kFullConfig << "";
+    QTest::newRow("photo, time-lapse") << lapse << "PhotoUI";
+    QTest::newRow("photo, burst") << kFullConfig << "PhotoUI Burst";
+    QTest::newRow("video") << kFullConfig << "VideoUI";
+    QTest::newRow("date and time") << kFullConfig << "AutoDateSet";
+    QTest::newRow("waiting") << QByteArray() << "waiting";
+    QTest::newRow("chooser") << QByteArray() << "chooser";
+}
+
+// What the user sees, pixel for pixel, against tests/app/pictures/: colours, positions and
+// pictures of the pages and of the camera finder. After a deliberate change of the look, run
+// with VANTORELLE_UPDATE_PICTURES=1 to store the new pictures, and look at them.
+void WindowTest::picturesMatchTheReference() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, steps);
+    const CameraVolume volume(before);
+    FakeDesktop desktop;
+    CameraFinder finder;
+    std::unique_ptr<Tavik_CamAppDelegate> program;
+    QWidget* shown = &finder;
+    if (steps == QLatin1String("waiting")) {
+        finder.showWaiting();
+    } else if (steps == QLatin1String("chooser")) {
+        finder.showChoice({{"/media/u/CAMERA", "CAMERA", "FW001", 0},
+                           {"/media/u/OTHER", "OTHER", "", 3LL << 30}});
+    } else {
+        program = startProgram(volume.startPath(), desktop);
+        for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            QVERIFY(runStep(*program, desktop, volume, step));
+        }
+        widget<QWidget>(*program, "cameraDetails")->hide(); // the scratch volume's free space
+        shown = program->window();
+    }
+    const QImage image = shown->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QString name = QString::fromLatin1(QTest::currentDataTag())
+                             .replace(QRegularExpression(QStringLiteral("[^a-z]+")), "-");
+    const QString reference = QStringLiteral(VANTORELLE_TEST_PICTURES "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("VANTORELLE_UPDATE_PICTURES")) {
+        QVERIFY(image.save(reference));
+    }
+    const QString actual = QDir::temp().filePath(name + QStringLiteral("-actual.png"));
+    const bool same = image == QImage(reference).convertToFormat(QImage::Format_ARGB32);
+    if (!same) {
+        image.save(actual);
+    }
+    QVERIFY2(same, qPrintable(QStringLiteral("%1 differs from %2").arg(actual, reference)));
 }
 
 namespace {
