@@ -12,12 +12,14 @@
 #include "camerapaths.h"
 #include "config_io.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
 #ifdef __linux__
+#include <sched.h>
 #include <sys/mount.h>
 #endif
 
@@ -535,5 +537,17 @@ void CameraFaultsTest::aFifoPutInPlaceOfTheFileEndsTheProgram() {
     QVERIFY(desktop.alerts.isEmpty());
 }
 
-QTEST_MAIN(CameraFaultsTest)
+int main(int argc, char* argv[]) {
+#ifdef __linux__
+    // A mount namespace of its own: the card mounted for the test vanishes with the test, also
+    // when the test is killed while the card is mounted.
+    if (::unshare(CLONE_NEWNS) == 0) {
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+    }
+#endif
+    QApplication app(argc, argv);
+    CameraFaultsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "camera_faults_test.moc"

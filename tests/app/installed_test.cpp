@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -144,12 +145,24 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
     QVERIFY(!launcher.finder()->isVisible());
     QCOMPARE(QString::fromStdString(configfile_path), other.configPath());
     QVERIFY(desktop.alerts.isEmpty());
+    // Another camera coming while a window is open offers no choice.
+    volumes.setRoots({other.root(), camera.root()});
+    QVERIFY(!launcher.finder()->isVisible());
 
     // Closing the camera's window by hand ends the program.
     QCOMPARE(finished.count(), 0);
     launcher.program()->window()->close();
     QTRY_COMPARE(finished.count(), 1);
     QCOMPARE(finished.front().front().toInt(), 0);
+
+    // Quit in the waiting window ends the program as a success too.
+    GivenVolumes none({});
+    CameraLauncher waiting(&none, &desktop);
+    QSignalSpy quit(&waiting, &CameraLauncher::finished);
+    waiting.start();
+    waiting.finder()->findChild<QPushButton*>(QStringLiteral("quitButton"))->click();
+    QCOMPARE(quit.count(), 1);
+    QCOMPARE(quit.front().front().toInt(), 0);
 }
 
 void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack_data() {
