@@ -104,6 +104,9 @@ void ClockFaceTest::inputSetsTheTime_data() {
                                             << QTime(10, 15) << 1 << "10:15:00";
     QTest::newRow("other buttons")
         << QStringList{"set 10:08:37", "rpress 15"} << QTime(10, 8, 37) << 0 << "";
+    QTest::newRow("dragging clockwise onto the next hour")
+        << QStringList{"set 23:50:00", "press 55", "drag 58", "drag 2", "release 2"} << QTime(0, 2)
+        << 3 << "00:02:00";
     QTest::newRow("dragging clockwise across twelve")
         << QStringList{"set 23:50:00", "press 55", "drag 58", "drag 2", "drag 10", "release 10"}
         << QTime(0, 10) << 4 << "00:10:00";

@@ -89,7 +89,7 @@ class WindowTest : public QObject {
     void stepsShowAndStoreTheChoice_data();
     void stepsShowAndStoreTheChoice();
     void syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd();
-    void linksOpenTheMakersPages();
+    void linksAndButtonsAnswerThePointer();
     void picturesMatchTheReference_data();
     void picturesMatchTheReference();
     void theKeyboardAloneWorksTheWindow();
@@ -321,7 +321,7 @@ void WindowTest::syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd() {
              QByteArray("[1,3,1,1,1,1,7,12,56,1,30,7,1,]"));
 }
 
-void WindowTest::linksOpenTheMakersPages() {
+void WindowTest::linksAndButtonsAnswerThePointer() {
     const CameraVolume volume(kFullConfig);
     FakeDesktop desktop;
     const auto program = startProgram(volume.startPath(), desktop);
@@ -332,6 +332,14 @@ void WindowTest::linksOpenTheMakersPages() {
         QTest::mouseClick(icon, Qt::LeftButton);
         leave(icon);
         QVERIFY(icon->imageName().endsWith(QLatin1String("a.bmp")));
+    }
+    // Every button of the groups shows the hand under the pointer.
+    for (const QString& name : groupButtons()) {
+        auto* button = program->window()->findChild<BlackScroller*>(name);
+        hover(button);
+        QVERIFY2(button->cursor().shape() == Qt::OpenHandCursor, qPrintable(name));
+        leave(button);
+        QVERIFY2(button->cursor().shape() == Qt::ArrowCursor, qPrintable(name));
     }
     // The media folder is opened in the camera-faults suite, on every kind of volume name.
     QCOMPARE(desktop.opened.size(), 3);
