@@ -43,11 +43,6 @@ class Tavik_CamAppDelegate : public QObject {
     void bringToFront();
 
     QWidget* window() const { return window_.get(); }
-    const Ui::VantorelleWindow& widgets() const { return *ui_; }
-    QWidget* currentPage() const { return curView; }
-    const tagSetting& settings() const { return settingValue; }
-    bool settingsLoaded() const { return configLoaded_; }
-    bool clockSyncRunning() const { return timer != nullptr && timer->isActive(); }
     // True when the window closed because the camera went away, not by the user's hand.
     bool cameraWentAway() const { return cameraGone_; }
 
@@ -153,6 +148,7 @@ class Tavik_CamAppDelegate : public QObject {
     using Repaint = void (Tavik_CamAppDelegate::*)(tagSetting*);
 
     // Start-up and shutdown.
+    bool clockSyncRunning() const { return timer != nullptr && timer->isActive(); }
     void buildConfigPath();
     void loadSettings();
     void startTimers();

@@ -18,13 +18,6 @@ void leave(QWidget* widget) {
     QCoreApplication::sendEvent(widget, &event);
 }
 
-// Set up in the order the window uses: kind, tracking region, pictures.
-void setUp(BlackScroller& button, int32_t kind, const char* normal, const char* hover) {
-    button.setKind(kind);
-    button.setMyTracking();
-    button.setDisplayImage(QString::fromLatin1(normal), QString::fromLatin1(hover));
-}
-
 } // namespace
 
 class BlackScrollerTest : public QObject {
@@ -33,14 +26,9 @@ class BlackScrollerTest : public QObject {
   private slots:
     void selectedPictureFollowsKindAndName_data();
     void selectedPictureFollowsKindAndName();
-    void pointerSwapsPicturesAndSelectionDecidesTheExit();
-    void selectionAloneChangesOnlyTheTitle();
-    void trackingAfterPicturesTurnsSwappingOff();
-    void withoutTrackingNothingReacts();
-    void unknownKindOnlyChangesThePointer();
-    void recolouringKeepsTitleAndFont();
+    void pointerSwapsPicturesWhereTracked_data();
+    void pointerSwapsPicturesWhereTracked();
 };
-
 void BlackScrollerTest::selectedPictureFollowsKindAndName_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("normal");
@@ -82,103 +70,76 @@ void BlackScrollerTest::selectedPictureFollowsKindAndName() {
     QVERIFY(button.imageName().isEmpty());
 }
 
-void BlackScrollerTest::pointerSwapsPicturesAndSelectionDecidesTheExit() {
+// How the button is set up: "tracked" in the window's order (kind, tracking, pictures),
+// "tracked last" (pictures before tracking: no swapping), "untracked"; "select" and "flag" as
+// setSelected() and setIfSelect(true) before the pointer comes.
+void BlackScrollerTest::pointerSwapsPicturesWhereTracked_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QString>("onEnter");
+    QTest::addColumn<QString>("onLeave");
+    QTest::addColumn<bool>("hand");
+    QTest::addColumn<bool>("titleSelected");
+    QTest::newRow("plain") << 1 << "tracked"
+                           << "middle_hold.png"
+                           << "middle.png" << true << false;
+    QTest::newRow("selected") << 1 << "tracked select"
+                              << "middle_hold.png"
+                              << "middle_on.png" << true << true;
+    QTest::newRow("selected, then not") << 1 << "tracked select deselect"
+                                        << "middle_hold.png"
+                                        << "middle.png" << true << false;
+    // The flag alone decides the exit picture; the title keeps its colour.
+    QTest::newRow("flag only") << 1 << "tracked flag"
+                               << "middle_hold.png"
+                               << "middle_on.png" << true << false;
+    QTest::newRow("tracking after the pictures") << 3 << "tracked last flag"
+                                                 << "middle.png"
+                                                 << "middle.png" << true << false;
+    QTest::newRow("untracked") << 2 << "untracked"
+                               << "middle.png"
+                               << "middle.png" << false << false;
+    QTest::newRow("unknown kind") << 4 << "tracked"
+                                  << "middle.png"
+                                  << "middle.png" << true << false;
+    QTest::newRow("negative kind") << -1 << "tracked"
+                                   << "middle.png"
+                                   << "middle.png" << true << false;
+}
+
+void BlackScrollerTest::pointerSwapsPicturesWhereTracked() {
+    QFETCH(int, kind);
+    QFETCH(QString, setUp);
     BlackScroller button;
     button.setText(QStringLiteral("5MP"));
-    setUp(button, BlackScroller::Middle, "middle.png", "middle_hold.png");
-    enter(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("middle_hold.png"));
-    QCOMPARE(button.cursor().shape(), Qt::OpenHandCursor);
-    leave(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("middle.png"));
-    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
-
-    button.setSelected();
-    QCOMPARE(button.titleColor(), BlackScroller::selectedTitleColor());
-    enter(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("middle_hold.png"));
-    leave(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("middle_on.png"));
-
-    button.removeSelected();
-    QCOMPARE(button.titleColor(), BlackScroller::greyTitleColor());
-    enter(&button);
-    leave(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("middle.png"));
-
-    // The flag alone decides the exit picture; the title keeps its colour.
-    button.setIfSelect(true);
-    enter(&button);
-    leave(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("middle_on.png"));
-    QCOMPARE(button.titleColor(), BlackScroller::greyTitleColor());
-}
-
-void BlackScrollerTest::selectionAloneChangesOnlyTheTitle() {
-    BlackScroller button;
-    setUp(button, BlackScroller::Left, "left.png", "left_hold.png");
-    button.setImageName(QStringLiteral("left.png"));
-    button.setSelected();
-    QVERIFY(button.ifSelect());
-    QCOMPARE(button.imageName(), QStringLiteral("left.png"));
-    button.removeSelected();
-    QVERIFY(!button.ifSelect());
-    QCOMPARE(button.imageName(), QStringLiteral("left.png"));
-}
-
-void BlackScrollerTest::trackingAfterPicturesTurnsSwappingOff() {
-    BlackScroller button;
-    button.setKind(BlackScroller::Single);
-    button.setDisplayImage(QStringLiteral("single.png"), QStringLiteral("single_hold.png"));
-    button.setIfSelect(true);
-    button.setMyTracking();
-    QVERIFY(!button.swapsImages());
-    QVERIFY(!button.ifSelect());
-    button.setImageName(QStringLiteral("single.png"));
-    enter(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("single.png"));
-    QCOMPARE(button.cursor().shape(), Qt::OpenHandCursor);
-    leave(&button);
-    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
-}
-
-void BlackScrollerTest::withoutTrackingNothingReacts() {
-    BlackScroller button;
-    button.setKind(BlackScroller::Right);
-    button.setDisplayImage(QStringLiteral("right.png"), QStringLiteral("right_hold.png"));
-    button.setImageName(QStringLiteral("right.png"));
-    enter(&button);
-    QCOMPARE(button.imageName(), QStringLiteral("right.png"));
-    QVERIFY(!button.testAttribute(Qt::WA_SetCursor));
-    QVERIFY(!button.hasTracking());
-}
-
-void BlackScrollerTest::unknownKindOnlyChangesThePointer() {
-    for (const int32_t kind : {4, -1}) {
-        BlackScroller button;
-        button.setImageName(QStringLiteral("single.png"));
-        setUp(button, kind, "single.png", "single_hold.png");
-        QCOMPARE(button.slotImageName(BlackScroller::HoverSlot), QStringLiteral("single_hold.png"));
-        QVERIFY(button.slotImageName(BlackScroller::SelectedSlot).isEmpty());
-        QVERIFY(!button.swapsImages());
-        enter(&button);
-        QCOMPARE(button.imageName(), QStringLiteral("single.png"));
-        QCOMPARE(button.cursor().shape(), Qt::OpenHandCursor);
+    button.setImageName(QStringLiteral("middle.png"));
+    button.setKind(kind);
+    if (setUp.startsWith(QLatin1String("tracked")) && !setUp.contains(QLatin1String("last"))) {
+        button.setMyTracking();
     }
-}
-
-void BlackScrollerTest::recolouringKeepsTitleAndFont() {
-    BlackScroller button;
-    QFont font = button.font();
-    font.setBold(true);
-    button.setFont(font);
-    button.setText(QStringLiteral("Burst"));
-    button.setMyButtonTitleColor(BlackScroller::selectedTitleColor());
-    QCOMPARE(button.text(), QStringLiteral("Burst"));
-    QVERIFY(button.font().bold());
-    QCOMPARE(button.titleColor().alphaF(), 0.8F);
-    QCOMPARE(BlackScroller::greyTitleColor(), QColor(113, 120, 128));
-    QCOMPARE(BlackScroller::selectedTitleColor().rgb(), QColor(43, 161, 182).rgb());
+    button.setDisplayImage(QStringLiteral("middle.png"), QStringLiteral("middle_hold.png"));
+    if (setUp.contains(QLatin1String("flag"))) {
+        button.setIfSelect(true);
+    }
+    if (setUp.contains(QLatin1String("last"))) {
+        button.setMyTracking();
+    }
+    if (setUp.contains(QLatin1String("select"))) {
+        button.setSelected();
+        QCOMPARE(button.imageName(), QStringLiteral("middle.png"));
+    }
+    if (setUp.contains(QLatin1String("deselect"))) {
+        button.removeSelected();
+    }
+    enter(&button);
+    QTEST(button.imageName(), "onEnter");
+    QTEST(button.testAttribute(Qt::WA_SetCursor) && button.cursor().shape() == Qt::OpenHandCursor,
+          "hand");
+    leave(&button);
+    QTEST(button.imageName(), "onLeave");
+    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
+    QTEST(button.titleColor() == BlackScroller::selectedTitleColor(), "titleSelected");
+    QCOMPARE(button.text(), QStringLiteral("5MP"));
 }
 
 QTEST_MAIN(BlackScrollerTest)

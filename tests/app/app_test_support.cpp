@@ -1,30 +1,59 @@
 #include "app_test_support.h"
 
+#include "action_config.h"
 #include "blackscroller.h"
 #include "camerapaths.h"
+#include "clockface.h"
 
+#include <QCalendarWidget>
+
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
 #include <QTest>
+#include <QTimeEdit>
 
-const QByteArray kFullConfig = "[1,1,1,1,1,0,0,0,0,0,0,0,0]\n"
-                               "[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n"
-                               "[1,3,1,1,1,1,25,12,43,18,30,5,1,]\n"
-                               "[2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]\n";
+const QByteArray kPhoto = "[1,1,1,1,1,0,0,0,0,0,0,0,0]\n";
+const QByteArray kVideo = "[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n";
+const QByteArray kGeneral = "[1,3,1,1,1,1,25,12,43,18,30,5,1,]\n";
+const QByteArray kFirmware = "[2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]\n";
+const QByteArray kFullConfig = kPhoto + kVideo + kGeneral + kFirmware;
+const QByteArray kLooseConfig = "[1,1, 1,1,1]\n[1,2, 1,1]\n[1,3, 1,1,1,1,25,12,43,18,30,5,1]\n"
+                                "[2,FW001]\n";
+
+namespace {
+
+// The eight groups: the field of the record and its buttons in the order of their codes.
+struct Group {
+    int32_t tagSetting::*field;
+    std::initializer_list<const char*> buttons;
+};
+const Group kGroups[] = {
+    {&tagSetting::photoResolution, {"16MP", "5MP", "3MP", "VGA"}},
+    {&tagSetting::photoMode, {"Single", "Burst", "TimeLapse"}},
+    {&tagSetting::FHDResolution, {"1080P", "960P"}},
+    {&tagSetting::HDResolution, {"720P60", "720P30"}},
+    {&tagSetting::tvType, {"PAL", "NTSC"}},
+    {&tagSetting::tvFre, {"50HZ", "60HZ", "Auto"}},
+    {&tagSetting::autoOffTime, {"Auto1", "Auto3", "AutoOFF"}},
+    {&tagSetting::autoRot, {"AutoRotOff", "AutoRotOn"}},
+};
+
+} // namespace
 
 int FakeDesktop::runAlert(QWidget*, const AlertRequest& alert) {
     alerts.append(alert);
+    if (duringAlert) {
+        duringAlert();
+    }
     if (answers.empty()) {
         return kDefaultButton;
     }
     const int answer = answers.front();
     answers.pop_front();
     return answer;
-}
-
-void FakeDesktop::openUrl(const QUrl& url) {
-    opened.append(url);
 }
 
 CameraVolume::CameraVolume(const QByteArray& config, const QString& volumeName)
@@ -62,6 +91,11 @@ bool CameraVolume::removeConfig() const {
     return QFile::remove(configPath());
 }
 
+QStringList CameraVolume::entries() const {
+    return QDir(root()).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 std::unique_ptr<Tavik_CamAppDelegate> startProgram(const std::string& startPath,
                                                    FakeDesktop& desktop) {
     open_path = startPath;
@@ -88,4 +122,141 @@ void clickButton(BlackScroller* button) {
     hover(button);
     QTest::mouseClick(button, Qt::LeftButton);
     leave(button);
+}
+
+bool click(const Tavik_CamAppDelegate& program, const QString& name) {
+    auto* button = program.window()->findChild<BlackScroller*>(name);
+    if (button == nullptr) {
+        return false;
+    }
+    clickButton(button);
+    return true;
+}
+
+bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVolume& volume,
+             const QString& step) {
+    const QString value = step.section(QLatin1Char('='), 1);
+    if (step == QLatin1String("cancel")) {
+        desktop.answers.push_back(DesktopServices::kAlternateButton);
+    } else if (step.startsWith(QLatin1Char('+'))) {
+        desktop.clock = desktop.clock.addSecs(step.mid(1).toInt());
+    } else if (step == QLatin1String("tick")) {
+        program.onTimer();
+    } else if (step == QLatin1String("wait")) {
+        QTest::qWait(250);
+    } else if (step == QLatin1String("back")) {
+        program.MouseClickOnBtnBack();
+    } else if (step == QLatin1String("down")) {
+        auto* box = widget<QComboBox>(program, "timeLipse");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+    } else if (step == QLatin1String("pageup")) {
+        auto* clock = widget<ClockFace>(program, "clock");
+        clock->setFocus();
+        QTest::keyClick(clock, Qt::Key_PageUp);
+    } else if (step.startsWith(QLatin1String("date="))) {
+        widget<QDateEdit>(program, "date")->setDate(QDate::fromString(value, Qt::ISODate));
+    } else if (step.startsWith(QLatin1String("time="))) {
+        widget<QTimeEdit>(program, "timePicker")->setTime(QTime::fromString(value, Qt::ISODate));
+    } else if (step.startsWith(QLatin1String("calendar="))) {
+        widget<QCalendarWidget>(program, "calender")
+            ->setSelectedDate(QDate::fromString(value, Qt::ISODate));
+    } else if (step.startsWith(QLatin1String("file="))) {
+        volume.setConfig(value.toLatin1());
+    } else {
+        return click(program, QStringLiteral("button") + step);
+    }
+    return true;
+}
+
+QString visiblePage(const Tavik_CamAppDelegate& program) {
+    QStringList shown;
+    for (const char* name : {"photoView", "videoView", "generalView", "dateSetView"}) {
+        if (widget<QWidget>(program, name)->isVisible()) {
+            shown << QLatin1String(name);
+        }
+    }
+    if (widget<QWidget>(program, "formatRequestNotice")->isVisible()) {
+        shown << QStringLiteral("format-request");
+    }
+    if (widget<QWidget>(program, "buttonCancelFormat")->isVisible()) {
+        shown << QStringLiteral("cancel-format");
+    }
+    return shown.join(QLatin1Char('+'));
+}
+
+QString shownSettings(const Tavik_CamAppDelegate& program) {
+    QStringList parts;
+    for (const Group& group : kGroups) {
+        QStringList chosen;
+        QString marks;
+        for (const char* name : group.buttons) {
+            const QString objectName = QStringLiteral("button") + QLatin1String(name);
+            const auto* b = program.window()->findChild<BlackScroller*>(objectName);
+            const bool looksChosen = b->imageName().contains(QLatin1String("_on"));
+            const bool titleChosen = b->titleColor() == BlackScroller::selectedTitleColor();
+            const bool greyTitle = b->titleColor() == BlackScroller::greyTitleColor();
+            const QString mark =
+                QLatin1String(!b->isEnabled() ? "~" : "") +
+                QLatin1String(b->ifSelect() != looksChosen || b->ifSelect() != titleChosen ||
+                                      b->ifSelect() == greyTitle
+                                  ? "!"
+                                  : "");
+            if (b->ifSelect()) {
+                chosen << mark + QLatin1String(name);
+            } else if (!mark.isEmpty()) {
+                marks += QLatin1Char(' ') + mark + QLatin1String(name);
+            }
+        }
+        parts << (chosen.isEmpty() ? QStringLiteral("-") : chosen.join(QLatin1Char('+'))) + marks;
+    }
+    const auto* interval = widget<QComboBox>(program, "timeLipse");
+    if (interval->isVisibleTo(widget<QWidget>(program, "photoView"))) {
+        parts << QStringLiteral("@%1").arg(interval->currentIndex() + 1);
+    }
+    parts << widget<QDateEdit>(program, "date")->date().toString(Qt::ISODate) + QLatin1Char(' ') +
+                 widget<QTimeEdit>(program, "timePicker")->time().toString(Qt::ISODate);
+    return parts.join(QLatin1Char(' '));
+}
+
+QStringList groupButtons() {
+    QStringList names;
+    for (const Group& group : kGroups) {
+        for (const char* name : group.buttons) {
+            names << QStringLiteral("button") + QLatin1String(name);
+        }
+    }
+    return names;
+}
+
+QString storedSettings(const CameraVolume& volume) {
+    ConfigLineArray lines;
+    int32_t count = 0;
+    tagSetting s{};
+    if (readAllConfig(lines, count, QFile::encodeName(volume.configPath()).toStdString()) != 0) {
+        return QStringLiteral("<not loaded>");
+    }
+    getConfig(lines, count, s);
+    QStringList parts;
+    for (const Group& group : kGroups) {
+        const int32_t code = s.*group.field;
+        parts << (code >= 1 && code <= int32_t(group.buttons.size())
+                      ? QLatin1String(group.buttons.begin()[code - 1])
+                      : QStringLiteral("-"));
+    }
+    if (s.photoMode == 3) {
+        parts << QStringLiteral("@%1").arg(s.timeLapseValue);
+    }
+    parts << QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", s.year, s.month, s.date, s.hour,
+                               s.minute, s.second);
+    return parts.join(QLatin1Char(' '));
+}
+
+QByteArray lineStartingWith(const QByteArray& file, const QByteArray& prefix) {
+    for (const QByteArray& line : file.split('\n')) {
+        if (line.startsWith(prefix)) {
+            return line;
+        }
+    }
+    return {};
 }

@@ -1,34 +1,38 @@
 // Shared pieces of the window tests: a camera volume in a scratch folder, a desktop whose
-// alerts, opened addresses and clock the test controls, and a started controller.
+// alerts, opened addresses and clock the test controls, a started controller, and what the
+// window shows and the card holds, each as one line of text that a test compares.
 #pragma once
 
 #include "desktopservices.h"
 #include "tavik_camappdelegate.h"
-#include "ui_vantorelle.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 class BlackScroller;
 
 // Answers alerts from a queue (the default button when it runs dry) and records everything.
+// `duringAlert`, when set, runs while an alert is open (the camera going away under it).
 class FakeDesktop : public DesktopServices {
   public:
     int runAlert(QWidget* parent, const AlertRequest& alert) override;
-    void openUrl(const QUrl& url) override;
+    void openUrl(const QUrl& url) override { opened.append(url); }
     QDateTime now() override { return clock; }
 
     std::deque<int> answers;
     QList<AlertRequest> alerts;
     QList<QUrl> opened;
     QDateTime clock{QDate(2024, 3, 9), QTime(14, 5, 30)};
+    std::function<void()> duringAlert;
 };
 
-// A camera volume: <scratch>/<volumeName>/ActionConfig and the program in vantorelle.app.
+// A camera volume: <scratch>/<volumeName>/ActionConfig, DCIM and the program in vantorelle.app.
 class CameraVolume {
   public:
     explicit CameraVolume(const QByteArray& config,
@@ -41,21 +45,64 @@ class CameraVolume {
     QByteArray config() const;
     void setConfig(const QByteArray& bytes) const;
     bool removeConfig() const;
+    // The names in the volume's root folder, hidden ones (a left-over temporary file) too.
+    QStringList entries() const;
 
   private:
     QTemporaryDir scratch_;
     QString volumeName_;
 };
 
-// A controller started on `volume` with `desktop`; null when start-up reported no camera.
+// A controller started on `startPath` with `desktop`; null when start-up reported no camera.
 std::unique_ptr<Tavik_CamAppDelegate> startProgram(const std::string& startPath,
                                                    FakeDesktop& desktop);
+
+// The window's widget of that object name, or null.
+template <class T> T* widget(const Tavik_CamAppDelegate& program, const char* name) {
+    return program.window()->findChild<T*>(QLatin1String(name));
+}
 
 // Pointer entering and leaving a widget, as real enter and leave events.
 void hover(QWidget* widget);
 void leave(QWidget* widget);
 // A left click in the middle of a button, pointer entering before and leaving after.
 void clickButton(BlackScroller* button);
+// The same on the window's button of that object name; false when there is none.
+bool click(const Tavik_CamAppDelegate& program, const QString& name);
 
-// The file of a camera with every kind of line.
-extern const QByteArray kFullConfig;
+// One step of a test: a button's object name without "button" ("3MP") is clicked; besides,
+//   "cancel"      the next alert is answered with its alternate button
+//   "+N"          the computer's clock moves on N seconds
+//   "tick"        the page clock's one-second tick
+//   "wait"        a quarter of a second passes: the presence watch looks at the card
+//   "back"        Back while the menu bar is shown (as Escape does)
+//   "down"        Down in the time-lapse interval box
+//   "pageup"      Page Up on the clock face
+//   "date=", "time=", "calendar="  the user sets that picker
+//   "file="       another program writes these bytes to the card
+bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVolume& volume,
+             const QString& step);
+
+// The page on screen (photoView, videoView, generalView, dateSetView), several joined by "+",
+// then "format-request" and "cancel-format" for the format request's notice and its button.
+QString visiblePage(const Tavik_CamAppDelegate& program);
+
+// The settings as the window shows them: the chosen button of each of the eight groups ("-"
+// for none), "@n" with the time-lapse interval entry when its box is on the photo page, and the
+// date and time pickers. A button whose picture or title colour disagrees with its selection is
+// marked "!", a disabled one "~". Example: "16MP Single 1080P 720P60 PAL 50HZ Auto1 RotOff
+// 2013-12-25 18:30:05".
+QString shownSettings(const Tavik_CamAppDelegate& program);
+// The object names of the buttons of the eight groups.
+QStringList groupButtons();
+// The settings the card's file holds, in the same form (read by the settings library).
+QString storedSettings(const CameraVolume& volume);
+
+// The first line of `file` that starts with `prefix` ("[1,3," for the general line).
+QByteArray lineStartingWith(const QByteArray& file, const QByteArray& prefix);
+
+// The file of a camera with every kind of line, and its lines.
+extern const QByteArray kPhoto, kVideo, kGeneral, kFirmware, kFullConfig;
+// kFullConfig written loosely by hand: any save rewrites every line canonically, so the file
+// staying as it is proves that nothing was written.
+extern const QByteArray kLooseConfig;

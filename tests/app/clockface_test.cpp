@@ -15,38 +15,49 @@ namespace {
 
 constexpr int kSide = 170;
 
-// Position on the face of a 170x170 widget where the minute hand points at `minute`.
-QPoint minutePosition(int minute, qreal radius = 60.0) {
+// Position on the face where the minute hand points at `minute`.
+QPoint minutePosition(int minute) {
     const qreal radians = qDegreesToRadians(minute * 6.0);
-    const qreal centre = kSide / 2.0;
-    return QPointF(centre + radius * std::sin(radians), centre - radius * std::cos(radians))
+    return QPointF(kSide / 2.0 + 60.0 * std::sin(radians), kSide / 2.0 - 60.0 * std::cos(radians))
         .toPoint();
 }
 
-void sendWheel(QWidget& widget, int angleDeltaY) {
-    const QPointF pos(kSide / 2.0, kSide / 2.0);
-    QWheelEvent event(pos, widget.mapToGlobal(pos), QPoint(), QPoint(0, angleDeltaY), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&widget, &event);
+// One input: "set HH:MM:SS" (by the program), "key Up|Down|PageUp|PageDown|Left|A",
+// "wheel N" (angle delta; "max" and "min" for the extremes), "press M", "rpress M" (right
+// button), "drag M", "release M" at minute M of the face.
+void send(ClockFace& face, const QString& input) {
+    const QString verb = input.section(QLatin1Char(' '), 0, 0);
+    const QString arg = input.section(QLatin1Char(' '), 1);
+    const QPoint at = minutePosition(arg.toInt());
+    if (verb == QLatin1String("set")) {
+        face.setTime(QTime::fromString(arg, Qt::ISODate));
+    } else if (verb == QLatin1String("key")) {
+        const QMap<QString, Qt::Key> keys{
+            {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
+            {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
+            {"Left", Qt::Key_Left},     {"A", Qt::Key_A}};
+        QTest::keyClick(&face, keys.value(arg));
+    } else if (verb == QLatin1String("wheel")) {
+        const int delta = arg == QLatin1String("max")   ? std::numeric_limits<int>::max()
+                          : arg == QLatin1String("min") ? std::numeric_limits<int>::min()
+                                                        : arg.toInt();
+        const QPointF pos(kSide / 2.0, kSide / 2.0);
+        QWheelEvent event(pos, face.mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&face, &event);
+    } else if (verb == QLatin1String("press")) {
+        QTest::mousePress(&face, Qt::LeftButton, Qt::NoModifier, at);
+    } else if (verb == QLatin1String("rpress")) {
+        QTest::mousePress(&face, Qt::RightButton, Qt::NoModifier, at);
+        QTest::mouseRelease(&face, Qt::RightButton, Qt::NoModifier, at);
+    } else if (verb == QLatin1String("drag")) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(at), face.mapToGlobal(QPointF(at)),
+                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&face, &event);
+    } else if (verb == QLatin1String("release")) {
+        QTest::mouseRelease(&face, Qt::LeftButton, Qt::NoModifier, at);
+    }
 }
-
-void sendDrag(QWidget& widget, const QPoint& pos) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget.mapToGlobal(QPointF(pos)),
-                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
-}
-
-QTime lastEdited(const QSignalSpy& spy) {
-    return spy.last().at(0).value<QTime>();
-}
-
-// A face of the size the tests aim at, with every timeEdited() it emits recorded.
-struct Fixture {
-    Fixture() { face.resize(kSide, kSide); }
-
-    ClockFace face;
-    QSignalSpy edits{&face, &ClockFace::timeEdited};
-};
 
 } // namespace
 
@@ -54,191 +65,73 @@ class ClockFaceTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void setTimeShowsTheTimeWithoutReportingAnEdit();
-    void invalidTimeShowsMidnight();
-    void arrowKeysStepMinutesAndWrapAroundMidnight();
-    void pageKeysStepHoursAndWrapAroundMidnight();
-    void otherKeysLeaveTheTimeAlone();
-    void wheelNotchesStepHours();
-    void wheelFractionsAddUpToANotch();
-    void hugeWheelDeltasTurnADayAtMost();
-    void pressAtThreeOClockSetsFifteenMinutes();
-    void pressWithOtherButtonsChangesNothing();
-    void draggingClockwiseAcrossTwelveAdvancesTheHour();
-    void draggingBackAcrossTwelveGoesBackAnHour();
-    void draggingWithinTheHourKeepsTheHour();
-    void accessibleDescriptionFollowsTheTime();
+    void inputSetsTheTime_data();
+    void inputSetsTheTime();
 };
 
-void ClockFaceTest::setTimeShowsTheTimeWithoutReportingAnEdit() {
-    Fixture f;
-    f.face.setTime(QTime(10, 8, 37));
-    f.face.setTime(QTime(22, 45, 0));
-
-    QCOMPARE(f.face.time(), QTime(22, 45, 0));
-    QCOMPARE(f.edits.count(), 0);
+void ClockFaceTest::inputSetsTheTime_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<int>("edits");
+    QTest::addColumn<QString>("lastEdit");
+    QTest::newRow("set by the program")
+        << QStringList{"set 10:08:37", "set 22:45:00"} << QTime(22, 45) << 0 << "";
+    QTest::newRow("invalid time") << QStringList{"set 10:08:37", "set 25:00:00"} << QTime(0, 0) << 0
+                                  << "";
+    QTest::newRow("up past midnight")
+        << QStringList{"set 23:59:00", "key Up"} << QTime(0, 0) << 1 << "00:00:00";
+    QTest::newRow("up and down") << QStringList{"set 23:59:00", "key Up", "key Down"}
+                                 << QTime(23, 59) << 2 << "23:59:00";
+    QTest::newRow("up keeps the seconds")
+        << QStringList{"set 12:30:15", "key Up"} << QTime(12, 31, 15) << 1 << "12:31:15";
+    QTest::newRow("page keys step hours")
+        << QStringList{"set 23:10:05", "key PageUp", "key PageDown", "key PageDown"}
+        << QTime(22, 10, 5) << 3 << "22:10:05";
+    QTest::newRow("other keys") << QStringList{"set 07:20:00", "key Left", "key A"} << QTime(7, 20)
+                                << 0 << "";
+    QTest::newRow("wheel notches step hours")
+        << QStringList{"set 23:15:30", "wheel 120", "wheel -120", "wheel -120"} << QTime(22, 15, 30)
+        << 3 << "22:15:30";
+    QTest::newRow("wheel fractions add up")
+        << QStringList{"set 09:00:00", "wheel 40", "wheel 40", "wheel 40"} << QTime(10, 0) << 1
+        << "10:00:00";
+    // The sums stay far from overflowing (the sanitizer build stops at a signed overflow); a
+    // day's worth of notches or more turns the clock a day at most.
+    QTest::newRow("huge wheel deltas")
+        << QStringList{"set 09:00:00", "wheel 40", "wheel max", "wheel min", "wheel min"}
+        << QTime(10, 0) << 1 << "10:00:00";
+    QTest::newRow("press at three o'clock") << QStringList{"set 10:08:37", "press 15", "release 15"}
+                                            << QTime(10, 15) << 1 << "10:15:00";
+    QTest::newRow("other buttons")
+        << QStringList{"set 10:08:37", "rpress 15"} << QTime(10, 8, 37) << 0 << "";
+    QTest::newRow("dragging clockwise onto the next hour")
+        << QStringList{"set 23:50:00", "press 55", "drag 58", "drag 2", "release 2"} << QTime(0, 2)
+        << 3 << "00:02:00";
+    QTest::newRow("dragging clockwise across twelve")
+        << QStringList{"set 23:50:00", "press 55", "drag 58", "drag 2", "drag 10", "release 10"}
+        << QTime(0, 10) << 4 << "00:10:00";
+    QTest::newRow("dragging back across twelve")
+        << QStringList{"set 00:05:00", "press 3", "drag 57", "release 57"} << QTime(23, 57) << 2
+        << "23:57:00";
+    QTest::newRow("dragging within the hour")
+        << QStringList{"set 14:00:00", "press 5", "drag 20",   "drag 40",
+                       "drag 55",      "drag 30", "release 30"}
+        << QTime(14, 30) << 5 << "14:30:00";
 }
 
-void ClockFaceTest::invalidTimeShowsMidnight() {
-    Fixture f;
-    f.face.setTime(QTime(10, 8, 37));
-    f.face.setTime(QTime());
-    QCOMPARE(f.face.time(), QTime(0, 0, 0));
-
-    f.face.setTime(QTime(10, 8, 37));
-    f.face.setTime(QTime(25, 0, 0));
-    QCOMPARE(f.face.time(), QTime(0, 0, 0));
-    QCOMPARE(f.edits.count(), 0);
-}
-
-void ClockFaceTest::arrowKeysStepMinutesAndWrapAroundMidnight() {
-    Fixture f;
-    f.face.setTime(QTime(23, 59, 0));
-    QTest::keyClick(&f.face, Qt::Key_Up);
-    QCOMPARE(f.face.time(), QTime(0, 0, 0));
-    QCOMPARE(f.edits.count(), 1);
-    QCOMPARE(lastEdited(f.edits), QTime(0, 0, 0));
-
-    QTest::keyClick(&f.face, Qt::Key_Down);
-    QCOMPARE(f.face.time(), QTime(23, 59, 0));
-    QCOMPARE(f.edits.count(), 2);
-    QCOMPARE(lastEdited(f.edits), QTime(23, 59, 0));
-
-    f.face.setTime(QTime(12, 30, 15));
-    QTest::keyClick(&f.face, Qt::Key_Up);
-    QCOMPARE(f.face.time(), QTime(12, 31, 15));
-}
-
-void ClockFaceTest::pageKeysStepHoursAndWrapAroundMidnight() {
-    Fixture f;
-    f.face.setTime(QTime(23, 10, 5));
-    QTest::keyClick(&f.face, Qt::Key_PageUp);
-    QCOMPARE(f.face.time(), QTime(0, 10, 5));
-
-    QTest::keyClick(&f.face, Qt::Key_PageDown);
-    QTest::keyClick(&f.face, Qt::Key_PageDown);
-    QCOMPARE(f.face.time(), QTime(22, 10, 5));
-    QCOMPARE(f.edits.count(), 3);
-    QCOMPARE(lastEdited(f.edits), QTime(22, 10, 5));
-}
-
-void ClockFaceTest::otherKeysLeaveTheTimeAlone() {
-    Fixture f;
-    f.face.setTime(QTime(7, 20, 0));
-    QTest::keyClick(&f.face, Qt::Key_Left);
-    QTest::keyClick(&f.face, Qt::Key_A);
-    QCOMPARE(f.face.time(), QTime(7, 20, 0));
-    QCOMPARE(f.edits.count(), 0);
-}
-
-void ClockFaceTest::wheelNotchesStepHours() {
-    Fixture f;
-    f.face.setTime(QTime(23, 15, 30));
-    sendWheel(f.face, QWheelEvent::DefaultDeltasPerStep);
-    QCOMPARE(f.face.time(), QTime(0, 15, 30));
-    QCOMPARE(f.edits.count(), 1);
-
-    sendWheel(f.face, -QWheelEvent::DefaultDeltasPerStep);
-    sendWheel(f.face, -QWheelEvent::DefaultDeltasPerStep);
-    QCOMPARE(f.face.time(), QTime(22, 15, 30));
-    QCOMPARE(f.edits.count(), 3);
-    QCOMPARE(lastEdited(f.edits), QTime(22, 15, 30));
-}
-
-void ClockFaceTest::wheelFractionsAddUpToANotch() {
-    Fixture f;
-    f.face.setTime(QTime(9, 0, 0));
-    sendWheel(f.face, QWheelEvent::DefaultDeltasPerStep / 3);
-    sendWheel(f.face, QWheelEvent::DefaultDeltasPerStep / 3);
-    QCOMPARE(f.edits.count(), 0);
-
-    sendWheel(f.face, QWheelEvent::DefaultDeltasPerStep / 3);
-    QCOMPARE(f.face.time(), QTime(10, 0, 0));
-    QCOMPARE(f.edits.count(), 1);
-}
-
-// Whatever a wheel event claims, the sums stay far from overflowing (the sanitizer build
-// stops at a signed overflow); a day's worth of notches or more turns the clock a day at most.
-void ClockFaceTest::hugeWheelDeltasTurnADayAtMost() {
-    Fixture f;
-    f.face.setTime(QTime(9, 0, 0));
-    sendWheel(f.face, QWheelEvent::DefaultDeltasPerStep / 3);
-    sendWheel(f.face, std::numeric_limits<int>::max());
-    QCOMPARE(f.face.time(), QTime(9, 0, 0));
-    sendWheel(f.face, std::numeric_limits<int>::min());
-    sendWheel(f.face, std::numeric_limits<int>::min());
-    QCOMPARE(f.face.time(), QTime(10, 0, 0));
-}
-
-void ClockFaceTest::pressAtThreeOClockSetsFifteenMinutes() {
-    Fixture f;
-    f.face.setTime(QTime(10, 8, 37));
-    QTest::mousePress(&f.face, Qt::LeftButton, Qt::NoModifier, QPoint(kSide - 10, kSide / 2));
-
-    QCOMPARE(f.face.time(), QTime(10, 15, 0));
-    QCOMPARE(f.edits.count(), 1);
-    QCOMPARE(lastEdited(f.edits), QTime(10, 15, 0));
-
-    QTest::mouseRelease(&f.face, Qt::LeftButton, Qt::NoModifier, QPoint(kSide - 10, kSide / 2));
-    QCOMPARE(f.edits.count(), 1);
-}
-
-void ClockFaceTest::pressWithOtherButtonsChangesNothing() {
-    Fixture f;
-    f.face.setTime(QTime(10, 8, 37));
-    QTest::mousePress(&f.face, Qt::RightButton, Qt::NoModifier, minutePosition(15));
-    QTest::mouseRelease(&f.face, Qt::RightButton, Qt::NoModifier, minutePosition(15));
-
-    QCOMPARE(f.face.time(), QTime(10, 8, 37));
-    QCOMPARE(f.edits.count(), 0);
-}
-
-void ClockFaceTest::draggingClockwiseAcrossTwelveAdvancesTheHour() {
-    Fixture f;
-    f.face.setTime(QTime(23, 50, 0));
-    QTest::mousePress(&f.face, Qt::LeftButton, Qt::NoModifier, minutePosition(55));
-    sendDrag(f.face, minutePosition(58));
-    sendDrag(f.face, minutePosition(2));
-    QCOMPARE(f.face.time(), QTime(0, 2, 0));
-
-    sendDrag(f.face, minutePosition(10));
-    QTest::mouseRelease(&f.face, Qt::LeftButton, Qt::NoModifier, minutePosition(10));
-    QCOMPARE(f.face.time(), QTime(0, 10, 0));
-    QCOMPARE(f.edits.count(), 4);
-    QCOMPARE(lastEdited(f.edits), QTime(0, 10, 0));
-}
-
-void ClockFaceTest::draggingBackAcrossTwelveGoesBackAnHour() {
-    Fixture f;
-    f.face.setTime(QTime(0, 5, 0));
-    QTest::mousePress(&f.face, Qt::LeftButton, Qt::NoModifier, minutePosition(3));
-    sendDrag(f.face, minutePosition(57));
-    QTest::mouseRelease(&f.face, Qt::LeftButton, Qt::NoModifier, minutePosition(57));
-
-    QCOMPARE(f.face.time(), QTime(23, 57, 0));
-    QCOMPARE(lastEdited(f.edits), QTime(23, 57, 0));
-}
-
-void ClockFaceTest::draggingWithinTheHourKeepsTheHour() {
-    Fixture f;
-    f.face.setTime(QTime(14, 0, 0));
-    QTest::mousePress(&f.face, Qt::LeftButton, Qt::NoModifier, minutePosition(5));
-    sendDrag(f.face, minutePosition(20));
-    sendDrag(f.face, minutePosition(40));
-    sendDrag(f.face, minutePosition(55));
-    sendDrag(f.face, minutePosition(30));
-    QTest::mouseRelease(&f.face, Qt::LeftButton, Qt::NoModifier, minutePosition(30));
-
-    QCOMPARE(f.face.time(), QTime(14, 30, 0));
-}
-
-void ClockFaceTest::accessibleDescriptionFollowsTheTime() {
-    Fixture f;
-    f.face.setTime(QTime(8, 5, 9));
-    QCOMPARE(f.face.accessibleDescription(), QStringLiteral("08:05:09"));
-
-    QTest::keyClick(&f.face, Qt::Key_PageUp);
-    QCOMPARE(f.face.accessibleDescription(), QStringLiteral("09:05:09"));
+void ClockFaceTest::inputSetsTheTime() {
+    QFETCH(QStringList, inputs);
+    ClockFace face;
+    face.resize(kSide, kSide);
+    QSignalSpy edits(&face, &ClockFace::timeEdited);
+    for (const QString& input : inputs) {
+        send(face, input);
+    }
+    QTEST(face.time(), "time");
+    QTEST(int(edits.count()), "edits");
+    QTEST(edits.isEmpty() ? QString() : edits.last().at(0).toTime().toString(Qt::ISODate),
+          "lastEdit");
+    QCOMPARE(face.accessibleDescription(), face.time().toString(QStringLiteral("HH:mm:ss")));
 }
 
 QTEST_MAIN(ClockFaceTest)

@@ -1,12 +1,19 @@
-// A save interrupted at any step by the errors a camera card gives leaves the old file intact
-// and no temporary file behind.
+// A save interrupted at any step by the errors a camera card gives, by a kill, or by another
+// program saving at the same moment leaves ActionConfig either as it was before the save or as
+// the save meant it to be, never partial or empty, and no temporary file behind.
 #include "config_io.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -14,13 +21,9 @@ using namespace testing_support;
 
 enum class Step { None, Create, FirstWrite, SecondWrite, Sync, Close, Rename };
 
-struct Fault {
-    Step step;
-    int error;
-};
-
-// The one fault the fake calls below inject, and how many writes they have seen.
-Fault activeFault{Step::None, 0};
+// The one fault the calls below inject, and how many writes they have seen.
+Step faultyStep = Step::None;
+int faultError = 0;
 int writesSeen = 0;
 
 int failWith(int error) {
@@ -30,100 +33,86 @@ int failWith(int error) {
 
 const config_io::Ops& faultyOps() {
     static const config_io::Ops ops = [] {
-        config_io::Ops o = config_io::systemOps();
+        using config_io::systemOps;
+        config_io::Ops o = systemOps();
         o.createExclusive = [](const char* path, unsigned mode) {
-            return activeFault.step == Step::Create
-                       ? failWith(activeFault.error)
-                       : config_io::systemOps().createExclusive(path, mode);
+            return faultyStep == Step::Create ? failWith(faultError)
+                                              : systemOps().createExclusive(path, mode);
         };
-        // Writes go one byte at a time so that a failing second write leaves a partial file.
+        // One byte at a time: every save is a run of short writes that must be continued.
         o.write = [](int fd, const void* buffer, std::size_t) -> std::ptrdiff_t {
             ++writesSeen;
-            if ((activeFault.step == Step::FirstWrite && writesSeen == 1) ||
-                (activeFault.step == Step::SecondWrite && writesSeen == 2)) {
-                return failWith(activeFault.error);
-            }
-            return config_io::systemOps().write(fd, buffer, 1);
+            return (faultyStep == Step::FirstWrite && writesSeen == 1) ||
+                           (faultyStep == Step::SecondWrite && writesSeen == 2)
+                       ? failWith(faultError)
+                       : systemOps().write(fd, buffer, 1);
         };
         o.sync = [](int fd) {
-            return activeFault.step == Step::Sync ? failWith(activeFault.error)
-                                                  : config_io::systemOps().sync(fd);
+            return faultyStep == Step::Sync ? failWith(faultError) : systemOps().sync(fd);
         };
         o.close = [](int fd) {
-            const int result = config_io::systemOps().close(fd);
-            return activeFault.step == Step::Close ? failWith(activeFault.error) : result;
+            const int result = systemOps().close(fd);
+            return faultyStep == Step::Close ? failWith(faultError) : result;
         };
         o.rename = [](const char* from, const char* to) {
-            return activeFault.step == Step::Rename ? failWith(activeFault.error)
-                                                    : config_io::systemOps().rename(from, to);
+            return faultyStep == Step::Rename ? failWith(faultError) : systemOps().rename(from, to);
         };
         return o;
     }();
     return ops;
 }
 
-const char* kOld = "[1,1,1,1,1,0,0,0,0,0,0,0,0]\n[1,3,2,2,1,1,1,1,43,0,0,0,2,]\n";
+const char* kFirst = "[1,1,1,1,1,0,0,0,0,0,0,0,0]\n[1,3,2,2,1,1,1,1,43,0,0,0,2,]\n";
+const char* kSecond = "[1,1,4,3,2,0,0,0,0,0,0,0,0]\n[1,3,1,3,1,3,31,12,67,23,59,59,1,]\n";
+
+// The lines of kFirst and of kSecond, loaded as the program loads them.
+struct Versions {
+    Versions() {
+        writeBytes(folder.file("a"), kFirst);
+        writeBytes(folder.file("b"), kSecond);
+        loaded[0] = loadAndDecode(folder.file("a"));
+        loaded[1] = loadAndDecode(folder.file("b"));
+    }
+    ScratchFolder folder;
+    LoadedConfig loaded[2];
+};
 
 TEST(SaveFaults, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
-    int faultsInjected = 0;
+    Versions versions;
+    LoadedConfig& second = versions.loaded[1];
     for (const Step step : {Step::Create, Step::FirstWrite, Step::SecondWrite, Step::Sync,
                             Step::Close, Step::Rename}) {
         // EEXIST at the creation is a name taken at every try: the save gives up, never loops.
         for (const int error : {ENOSPC, EROFS, EIO, ENOENT, EEXIST}) {
-            const ScratchFolder folder;
-            const std::string path = folder.file("ActionConfig");
-            writeBytes(path, kOld);
-            LoadedConfig config = loadAndDecode(path);
-            config.setting.photoResolution = 4;
-            setConfigLine(config.lines, config.count, config.setting, kPhotoLine);
-
-            activeFault = {step, error};
-            writesSeen = 0;
-            const LogCapture log;
-            int32_t result = 0;
-            int cause = 0;
-            {
-                const config_io::ScopedOps faults(faultyOps());
-                result = saveConfigLine(config.lines, config.count, path);
-                cause = errno; // the window names the cause from it
-            }
-            ++faultsInjected;
             SCOPED_TRACE(::testing::Message()
                          << "step " << static_cast<int>(step) << ", " << std::strerror(error));
-            EXPECT_EQ(result, -1);
-            EXPECT_EQ(cause, error);
-            EXPECT_EQ(readBytes(path), kOld);
+            const ScratchFolder folder;
+            const std::string path = folder.file("ActionConfig");
+            writeBytes(path, kFirst);
+            const config_io::ScopedOps faults(faultyOps());
+            faultyStep = step;
+            faultError = error;
+            writesSeen = 0;
+            const LogCapture log;
+            EXPECT_EQ(saveConfigLine(second.lines, second.count, path), -1);
+            EXPECT_EQ(errno, error); // the window names the cause from it
+            EXPECT_EQ(readBytes(path), kFirst);
             EXPECT_EQ(folder.entries(), std::vector<std::string>{"ActionConfig"});
             EXPECT_TRUE(log.contains(std::strerror(error)));
 
-            // The change is still in the lines, so the next good save writes it.
-            ASSERT_EQ(saveConfigLine(config.lines, config.count, path), 0);
-            EXPECT_EQ(readBytes(path),
-                      "[1,1,4,1,1,0,0,0,0,0,0,0,0]\n[1,3,2,2,1,1,1,1,43,0,0,0,2,]\n");
+            faultyStep = Step::None;
+            writesSeen = 0;
+            ASSERT_EQ(saveConfigLine(second.lines, second.count, path), 0);
+            EXPECT_EQ(readBytes(path), kSecond);
+            EXPECT_EQ(writesSeen, static_cast<int>(std::strlen(kSecond)));
         }
     }
-    std::printf("save faults injected: %d, old file intact after each\n", faultsInjected);
-}
-
-TEST(SaveFaults, ShortWritesAreContinued) {
-    const ScratchFolder folder;
-    const std::string path = folder.file("ActionConfig");
-    writeBytes(path, kOld);
-    LoadedConfig config = loadAndDecode(path);
-    activeFault = {Step::None, 0};
-    writesSeen = 0;
-    {
-        const config_io::ScopedOps faults(faultyOps());
-        ASSERT_EQ(saveConfigLine(config.lines, config.count, path), 0);
-    }
-    EXPECT_EQ(readBytes(path), kOld);
-    EXPECT_EQ(writesSeen, static_cast<int>(std::strlen(kOld)));
 }
 
 TEST(LoadFaults, AReadErrorPartWayLoadsNothing) {
     const ScratchFolder folder;
     const std::string path = folder.file("ActionConfig");
-    writeBytes(path, kOld);
+    writeBytes(path, kFirst);
     config_io::Ops ops = config_io::systemOps();
     ops.read = [](int fd, void* buffer, std::size_t) -> std::ptrdiff_t {
         static int calls = 0;
@@ -132,10 +121,79 @@ TEST(LoadFaults, AReadErrorPartWayLoadsNothing) {
     const config_io::ScopedOps faults(ops);
     ConfigLineArray lines;
     int32_t count = 7;
-    const LogCapture log;
     EXPECT_EQ(readAllConfig(lines, count, path), -1);
     EXPECT_EQ(count, 7);
     EXPECT_EQ(lines[0], nullptr);
+}
+
+TEST(CrashConsistency, KilledMidSaveLeavesTheOldOrTheNewFile) {
+    Versions versions;
+    const std::string path = versions.folder.file("ActionConfig");
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> delay(0, 12000);
+    int seen[2] = {0, 0};
+    for (int i = 0; i < 300; ++i) {
+        // Each child starts from the first content, so a kill can land on either side.
+        writeBytes(path, kFirst);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            setConfigLogSink([](std::string_view) {});
+            for (int n = 1;; ++n) {
+                saveConfigLine(versions.loaded[n % 2].lines, versions.loaded[n % 2].count, path);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string now = readBytes(path);
+        ASSERT_TRUE(now == kFirst || now == kSecond) << "after kill " << i << ": [" << now << "]";
+        ++seen[now == kFirst ? 0 : 1];
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+}
+
+// Two programs (two windows, a script) saving the same file at the same moment: a reader sees
+// one whole version at every moment, and the file ends as one of the two.
+TEST(CrashConsistency, TwoProgramsSavingAtOnceLeaveOneWholeVersion) {
+    Versions versions;
+    const ScratchFolder folder;
+    const std::string path = folder.file("ActionConfig");
+    writeBytes(path, kFirst);
+    pid_t savers[2] = {-1, -1};
+    for (int i = 0; i < 2; ++i) {
+        savers[i] = ::fork();
+        ASSERT_GE(savers[i], 0);
+        if (savers[i] == 0) {
+            setConfigLogSink([](std::string_view) {});
+            int failed = 0;
+            for (int n = 0; n < 1000; ++n) {
+                failed +=
+                    saveConfigLine(versions.loaded[i].lines, versions.loaded[i].count, path) != 0;
+            }
+            ::_exit(failed == 0 ? 0 : 1);
+        }
+    }
+    int torn = 0;
+    int failedSavers = 0;
+    for (int running = 2; running > 0;) {
+        const std::string now = readBytes(path);
+        torn += now == kFirst || now == kSecond ? 0 : 1;
+        for (pid_t& saver : savers) {
+            int status = 0;
+            if (saver > 0 && ::waitpid(saver, &status, WNOHANG) == saver) {
+                failedSavers += WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+                saver = -1;
+                --running;
+            }
+        }
+    }
+    const std::string last = readBytes(path);
+    EXPECT_EQ(torn, 0);
+    EXPECT_EQ(failedSavers, 0);
+    EXPECT_TRUE(last == kFirst || last == kSecond) << last;
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"ActionConfig"});
 }
 
 } // namespace

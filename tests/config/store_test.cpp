@@ -82,15 +82,6 @@ TEST(Loading, ALaterLoadReplacesEveryEarlierRecord) {
     EXPECT_EQ(lines[2], nullptr);
 }
 
-TEST(Loading, AHugeFileLoadsOnlyWhatFits) {
-    const ScratchFolder folder;
-    const std::string path = folder.file("ActionConfig");
-    writeBytes(path, "[1,1,3,1,1]\n" + std::string(10 * 1024 * 1024, 'x'));
-    const LoadedConfig config = loadAndDecode(path);
-    EXPECT_EQ(config.count, kMaxLoadedLines);
-    EXPECT_EQ(config.setting.photoResolution, 3);
-}
-
 TEST(Saving, WritesOnlyRecognisedLinesAndReplacesTheFileWhole) {
     const ScratchFolder folder;
     const std::string path = folder.file("ActionConfig");

@@ -1,0 +1,553 @@
+// What a camera card does to the whole program: a step of a save failing with the card's
+// errors, a card that really is read-only or full, hostile files and volume names, and the
+// camera going away between clicks, during a save or under an alert. The program never crashes
+// or hangs, never leaves a temporary file, the camera's file is always whole (the old one or
+// the new one), and the window shows what the card holds.
+//
+// The tests run as root in CI, where permission bits deny nothing: a file without read or
+// write permission is the card's file calls refusing with EACCES.
+#include "app_test_support.h"
+
+#include "blackscroller.h"
+#include "camerapaths.h"
+#include "config_io.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#ifdef __linux__
+#include <sched.h>
+#include <sys/mount.h>
+#endif
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The one fault of a test: one file call of the settings library fails with `error` at its
+// `nth` use (every use when 0), or, when `error` is 0, the camera goes away just before it.
+enum Call { None, OpenRead, Read, Create, Write, Rename };
+struct Fault {
+    Call call = None;
+    int error = 0;
+    int nth = 1;
+    bool wholeVolume = false; // going away: the whole volume folder, not only the file
+};
+
+Fault fault;
+const CameraVolume* faultyVolume = nullptr;
+int uses = 0;
+int faultsHit = 0;
+int savesDone = 0;
+
+void vanish(const CameraVolume& volume, bool wholeVolume) {
+    if (wholeVolume) {
+        QDir(volume.root()).removeRecursively();
+    } else {
+        volume.removeConfig();
+    }
+}
+
+// True when this use of `call` fails.
+bool strikes(Call call) {
+    if (fault.call != call || (++uses != fault.nth && fault.nth != 0)) {
+        return false;
+    }
+    if (fault.error == 0) {
+        vanish(*faultyVolume, fault.wholeVolume);
+        return false;
+    }
+    ++faultsHit;
+    errno = fault.error;
+    return true;
+}
+
+void arm(const Fault& f, const CameraVolume& volume) {
+    fault = f;
+    faultyVolume = &volume;
+    uses = faultsHit = savesDone = 0;
+}
+
+const config_io::Ops& faultyCard() {
+    static const config_io::Ops ops = [] {
+        using config_io::systemOps;
+        config_io::Ops o = systemOps();
+        o.openRead = [](const char* path) {
+            return strikes(OpenRead) ? -1 : systemOps().openRead(path);
+        };
+        o.read = [](int fd, void* buffer, std::size_t size) -> std::ptrdiff_t {
+            return strikes(Read) ? -1 : systemOps().read(fd, buffer, size);
+        };
+        o.createExclusive = [](const char* path, unsigned mode) {
+            return strikes(Create) ? -1 : systemOps().createExclusive(path, mode);
+        };
+        o.write = [](int fd, const void* buffer, std::size_t size) -> std::ptrdiff_t {
+            return strikes(Write) ? -1 : systemOps().write(fd, buffer, size);
+        };
+        o.rename = [](const char* from, const char* to) {
+            if (strikes(Rename)) {
+                return -1;
+            }
+            const int result = systemOps().rename(from, to);
+            savesDone += result == 0 ? 1 : 0;
+            return result;
+        };
+        return o;
+    }();
+    return ops;
+}
+
+const QStringList kUntouched{"ActionConfig", "DCIM", "vantorelle.app"};
+const QStringList kFileGone{"DCIM", "vantorelle.app"};
+const QString kNoCamera = QStringLiteral("Connection failed.  Please connect your camera.");
+
+// What the notice says first for the error a save failed with.
+QString causeOf(int error) {
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("The card is full.");
+    case EROFS:
+        return QStringLiteral("The card is write-protected.");
+    default:
+        return QStringLiteral("The card could not be written.");
+    }
+}
+
+// The settings without the date and time, which the window shows from the computer's clock
+// when the file holds none.
+QString withoutClock(const QString& settings) {
+    return settings.section(QLatin1Char(' '), 0, -3);
+}
+
+} // namespace
+
+class CameraFaultsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aFailedSaveShowsWhatTheCardHoldsAndWhy_data();
+    void aFailedSaveShowsWhatTheCardHoldsAndWhy();
+    void aReadOnlyOrFullCardRefusesTheSave_data();
+    void aReadOnlyOrFullCardRefusesTheSave();
+    void anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data();
+    void anyFileStartsOrIsNoCameraAndAClickWritesOrNothing();
+    void theCameraGoingAwayEndsTheProgram_data();
+    void theCameraGoingAwayEndsTheProgram();
+    void aFifoPutInPlaceOfTheFileEndsTheProgram();
+};
+
+void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QByteArray>("expected");
+    // One setting of each kind of page, the clock, reset all and the format request: the steps
+    // up to the click whose save fails, a later click on the same line and the file it writes.
+    const struct {
+        const char* name;
+        const char* steps;
+        const char* next;
+        QByteArray expected;
+    } choices[] = {
+        // Another line next: the refused change must not ride along with it.
+        {"photo resolution", "PhotoUI 3MP", "NTSC",
+         kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
+        {"full HD resolution", "VideoUI 960P", "720P30",
+         kPhoto + "[1,2,1,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware},
+        {"TV system", "NTSC", "60HZ",
+         kPhoto + kVideo + "[1,3,1,1,1,2,25,12,43,18,30,5,1,]\n" + kFirmware},
+        {"camera clock", "AutoDateSet date=2030-05-06 time=07:08:09 AutoDateOK", "NTSC",
+         kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware},
+        {"reset all", "AutoResetAll", "AutoResetAll",
+         "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n" + kVideo + "[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n" +
+             kFirmware},
+        {"format request", "AutoFormatOK", "AutoFormatOK",
+         kFullConfig + "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"},
+    };
+    // Each step of a save failing is the settings library's test; here one failing step for
+    // each cause the notice names.
+    const struct {
+        Call call;
+        int error;
+        const char* name;
+    } faults[] = {{Create, ENOSPC, "creating the new file fails with ENOSPC"},
+                  {Write, EROFS, "writing fails with EROFS"},
+                  {Rename, EIO, "the rename fails with EIO"}};
+    for (const auto& c : choices) {
+        for (const auto& f : faults) {
+            QTest::addRow("%s, %s", c.name, f.name)
+                << QString::fromLatin1(c.steps) << int{f.call} << f.error << c.next << c.expected;
+        }
+    }
+}
+
+void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy() {
+    QFETCH(QString, steps);
+    QFETCH(int, call);
+    QFETCH(int, error);
+    QFETCH(QString, next);
+    const CameraVolume volume(kLooseConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    QStringList before = steps.split(QLatin1Char(' '));
+    const QString clicked = before.takeLast();
+    for (const QString& step : before) {
+        QVERIFY(runStep(*program, desktop, volume, step));
+    }
+    arm({static_cast<Call>(call), error}, volume);
+    {
+        const config_io::ScopedOps card(faultyCard());
+        QVERIFY(runStep(*program, desktop, volume, clicked));
+    }
+    QCOMPARE(faultsHit, 1);
+    QCOMPARE(volume.config(), kLooseConfig);
+    QCOMPARE(volume.entries(), kUntouched);
+    QCOMPARE(shownSettings(*program), storedSettings(volume));
+    QVERIFY(!visiblePage(*program).contains(QLatin1String("format")));
+    const auto* notice = widget<QLabel>(*program, "saveNotice");
+    QVERIFY(notice->isVisible());
+    QVERIFY2(notice->text().startsWith(causeOf(error)), qPrintable(notice->text()));
+    QVERIFY(program->window()->isVisible());
+
+    QVERIFY(runStep(*program, desktop, volume, next));
+    QTEST(volume.config(), "expected");
+    QCOMPARE(volume.entries(), kUntouched);
+    QVERIFY(!notice->isVisible());
+}
+
+void CameraFaultsTest::aReadOnlyOrFullCardRefusesTheSave_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("remounted read-only") << true;
+    QTest::newRow("full") << false;
+}
+
+// A real card: a small tmpfs mounted as the camera's volume, then made read-only or filled
+// while the window is open.
+void CameraFaultsTest::aReadOnlyOrFullCardRefusesTheSave() {
+#ifdef __linux__
+    QFETCH(bool, readOnly);
+    const CameraVolume volume(QByteArray{});
+    const QByteArray root = QFile::encodeName(volume.root());
+    const char* options = "size=64k";
+    if (::mount("tmpfs", root.constData(), "tmpfs", 0, options) != 0) {
+        QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs as the card (%1); needs root")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    }
+    const struct Unmount {
+        const QByteArray& path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{root};
+    QVERIFY(QDir(volume.root()).mkpath(QStringLiteral("vantorelle.app")));
+    volume.setConfig(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+
+    const QString filler = volume.root() + QStringLiteral("/filler");
+    if (readOnly) {
+        QCOMPARE(::mount("tmpfs", root.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, options), 0);
+    } else {
+        QFile fill(filler);
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+    QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
+    QCOMPARE(volume.config(), kFullConfig);
+    QCOMPARE(shownSettings(*program), storedSettings(volume));
+    const auto* notice = widget<QLabel>(*program, "saveNotice");
+    QVERIFY2(notice->isVisible() && notice->text().startsWith(causeOf(readOnly ? EROFS : ENOSPC)),
+             qPrintable(notice->text()));
+
+    if (readOnly) {
+        QCOMPARE(::mount("tmpfs", root.constData(), "tmpfs", MS_REMOUNT, options), 0);
+    } else {
+        QVERIFY(QFile::remove(filler));
+    }
+    QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
+    QVERIFY(!notice->isVisible());
+#else
+    QSKIP("mounting a card is tried on Linux only");
+#endif
+}
+
+void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data() {
+    QTest::addColumn<QString>("volumeName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("nth");
+    // "no camera", or the settings shown at start and after one click on the TV system: "=" for
+    // what the card's file holds.
+    QTest::addColumn<QString>("atStart");
+    QTest::addColumn<QString>("afterClick");
+    QTest::addColumn<int>("saves");
+    const QString defaults = QStringLiteral("16MP Single 1080P 720P60 NTSC 60HZ Auto3 - "
+                                            "2013-01-01 00:00:00");
+    // A file without a loadable general line cannot hold the TV system: the click shows it and
+    // writes nothing there.
+    const auto file = [](const char* name, const QByteArray& bytes, bool general = false) {
+        QTest::newRow(name) << "CAMERA" << bytes << int{None} << 0 << 1 << "="
+                            << (general ? "=" : "") << 1;
+    };
+    // Volume names a shell would read as commands, quoting or several words, or that only look
+    // like other paths: the program uses the volume's own file and media folder.
+    const auto name = [](const char* row, const QString& volumeName) {
+        QTest::newRow(row) << volumeName << kFullConfig << int{None} << 0 << 1 << "="
+                           << "=" << 1;
+    };
+    name("spaces", "MY  CAM ERA ");
+    name("quotes", "it's \"mine\"");
+    name("shell syntax", "$(touch x) `touch y`;a & b|c $HOME ${IFS}x ~ * ? [a-z] {a,b}");
+    name("newline", "CAM\ntouch x\n");
+    name("leading dash", "-rf --help");
+    name("backslashes and percent escapes", "C:\\DCIM\\ \\n 100% %2F%00 #1?");
+    name("non-ASCII", QStringLiteral("Kamera \u00e9t\u00e9 \u6444\u50cf \U0001F4F7"));
+    name("longest name", QString(85, QChar(0x6444))); // 255 bytes in UTF-8
+    name("hostile parent folders", "$(a)/`b`/;c/CAM");
+    name("bundle name at the start of the volume name", "vantorelle.app backup");
+    // How odd bytes decode and are written back is the golden files' and the fuzzer's part.
+    file("the camera's own file", kFullConfig, true);
+    file("empty", QByteArray());
+    QByteArray junk(4096, '\0');
+    for (qsizetype i = 0; i < junk.size(); ++i) {
+        junk[i] = static_cast<char>(i * 131 % 251);
+    }
+    file("binary junk", junk);
+    file("10 MB", kFullConfig.repeated(10 * 1024 * 1024 / kFullConfig.size()), true);
+    file("every line twice", kFullConfig + kFullConfig, true);
+    QTest::newRow("no file") << "CAMERA" << QByteArray() << int{None} << 0 << 1 << "no camera"
+                             << "" << 0;
+    QTest::newRow("folder named ActionConfig")
+        << "CAMERA" << QByteArray() << int{None} << 0 << 1 << "no camera"
+        << "" << 0;
+    QTest::newRow("no read permission")
+        << "CAMERA" << kFullConfig << int{OpenRead} << EACCES << 1 << "no camera"
+        << "" << 0;
+    // Found, then gone for the load: the window starts from the defaults, and the click loads
+    // the file, shows it and saves nothing in place of it.
+    QTest::newRow("the load after the check fails")
+        << "CAMERA" << kFullConfig << int{OpenRead} << ENOENT << 2 << defaults << "=" << 1;
+    QTest::newRow("no write permission")
+        << "CAMERA" << kFullConfig << int{Create} << EACCES << 1 << "="
+        << "=" << 0;
+    QTest::newRow("read error on every read")
+        << "CAMERA" << kFullConfig << int{Read} << EIO << 0 << defaults << defaults << 0;
+}
+
+void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
+    QFETCH(QString, volumeName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, call);
+    QFETCH(int, error);
+    QFETCH(int, nth);
+    QFETCH(QString, atStart);
+    QFETCH(QString, afterClick);
+    const CameraVolume volume(bytes, volumeName);
+    const QString tag = QLatin1String(QTest::currentDataTag());
+    if (tag == QLatin1String("no file") || tag.startsWith(QLatin1String("folder"))) {
+        QVERIFY(volume.removeConfig());
+    }
+    if (tag.startsWith(QLatin1String("folder"))) {
+        QVERIFY(QDir().mkdir(volume.configPath()));
+    }
+    arm({static_cast<Call>(call), error, nth}, volume);
+    FakeDesktop desktop;
+    const config_io::ScopedOps card(faultyCard());
+    const auto program = startProgram(volume.startPath(), desktop);
+    if (atStart == QLatin1String("no camera")) {
+        QVERIFY(program == nullptr);
+        QCOMPARE(desktop.alerts.size(), 1);
+        QCOMPARE(desktop.alerts[0].informativeText, kNoCamera);
+        QCOMPARE(desktop.alerts[0].defaultButton, QStringLiteral("OK"));
+        QCOMPARE(savesDone, 0);
+        QCOMPARE(volume.entries(), bytes.isEmpty() && !tag.startsWith(QLatin1String("folder"))
+                                       ? kFileGone
+                                       : kUntouched);
+        return;
+    }
+    QVERIFY(program != nullptr);
+    QVERIFY(desktop.alerts.isEmpty());
+    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(configfile_path)), volume.configPath());
+    const auto check = [&](const QString& expected) {
+        const config_io::ScopedOps plain(config_io::systemOps());
+        if (expected == QLatin1String("=")) {
+            QCOMPARE(withoutClock(shownSettings(*program)), withoutClock(storedSettings(volume)));
+        } else {
+            QCOMPARE(shownSettings(*program), expected);
+        }
+    };
+    check(atStart);
+    // The presence watch looks at the file a few times; nothing is written before a click.
+    const QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    QTest::qWait(150);
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(volume.config(), bytes);
+
+    const bool ntsc = shownSettings(*program).contains(QLatin1String("NTSC"));
+    QVERIFY(click(*program, ntsc ? QStringLiteral("buttonPAL") : QStringLiteral("buttonNTSC")));
+    QTEST(savesDone, "saves");
+    const config_io::ScopedOps plain(config_io::systemOps());
+    QCOMPARE(volume.entries(), kUntouched);
+    if (savesDone == 0) {
+        QCOMPARE(volume.config(), bytes);
+    }
+    if (!afterClick.isEmpty()) {
+        check(afterClick);
+    }
+    QVERIFY(click(*program, QStringLiteral("buttonBrowse")));
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(volume.root() + "/DCIM")});
+}
+
+namespace {
+
+// When the camera goes away, besides before a call of the save.
+enum When { BeforeClick = 100, UnderAlert, UnderCancelledAlert };
+
+} // namespace
+
+void CameraFaultsTest::theCameraGoingAwayEndsTheProgram_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("when"); // BeforeClick, UnderAlert, or the save's call it comes before
+    QTest::addColumn<bool>("wholeVolume");
+    QTest::addColumn<QString>("click"); // a button, "close" the window, or none
+    QTest::addColumn<bool>("fileLeft");
+    QTest::addColumn<bool>("ends");
+    const auto row = [](const char* name, const QStringList& steps, int when, bool whole,
+                        const QString& click, bool fileLeft, bool ends) {
+        QTest::newRow(name) << steps << when << whole << click << fileLeft << ends;
+    };
+    const int before = BeforeClick;
+    const int alert = UnderAlert;
+    const int cancel = UnderCancelledAlert;
+    // The click comes before the presence watch has had its turn: no save may put a new file in
+    // place of one that vanished (on a mount point left behind the program would run on).
+    row("nothing clicked", {}, before, false, "", false, true);
+    row("TV system", {}, before, false, "NTSC", false, true);
+    row("TV system, whole volume gone", {}, before, true, "NTSC", false, true);
+    row("photo resolution", {"PhotoUI"}, before, false, "3MP", false, true);
+    row("camera clock", {"AutoDateSet"}, before, false, "AutoDateOK", false, true);
+    row("sync with the computer", {"AutoDateSet"}, before, false, "SYNWithPC", false, true);
+    row("reset all", {}, before, false, "AutoResetAll", false, true);
+    row("format", {}, before, false, "AutoFormatOK", false, true);
+    // During a save.
+    row("file removed during the write", {}, Write, false, "NTSC", false, true);
+    row("volume removed during the write", {}, Write, true, "NTSC", false, true);
+    row("volume removed just before the rename", {}, Rename, true, "NTSC", false, true);
+    // After the save's last look: the complete new file takes the old one's place (closing that
+    // window needs an exchanging rename that card file systems do not offer everywhere).
+    row("file removed just before the rename", {}, Rename, false, "NTSC", true, false);
+    // While an alert waits for the user, the program's timers running.
+    row("reset all confirmed", {}, alert, false, "AutoResetAll", false, true);
+    row("reset all cancelled", {}, cancel, false, "AutoResetAll", false, true);
+    row("format confirmed", {}, alert, false, "AutoFormatOK", false, true);
+    row("format cancelled", {}, cancel, false, "AutoFormatOK", false, true);
+    row("reset all, whole volume gone", {}, alert, true, "AutoResetAll", false, true);
+    row("end-of-program warning", {"AutoDateSet", "SYNWithPC"}, alert, false, "close", false, true);
+    // The camera stays: closing the window ends the program without a word.
+    row("window closed", {}, None, false, "close", true, true);
+}
+
+void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
+    QFETCH(QStringList, steps);
+    QFETCH(int, when);
+    QFETCH(bool, wholeVolume);
+    QFETCH(QString, click);
+    QFETCH(bool, fileLeft);
+    QFETCH(bool, ends);
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    for (const QString& step : steps) {
+        QVERIFY(runStep(*program, desktop, volume, step));
+    }
+    QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    const bool alerted = when == UnderAlert || when == UnderCancelledAlert;
+    if (alerted) {
+        desktop.answers = {when == UnderAlert ? DesktopServices::kDefaultButton
+                                              : DesktopServices::kAlternateButton};
+        desktop.duringAlert = [&] {
+            vanish(volume, wholeVolume);
+            QTest::qWait(200);
+        };
+    } else if (when == BeforeClick) {
+        vanish(volume, wholeVolume);
+    }
+    arm({when < BeforeClick ? static_cast<Call>(when) : None, 0, 1, wholeVolume}, volume);
+    {
+        const config_io::ScopedOps card(faultyCard());
+        if (click == QLatin1String("close")) {
+            program->window()->close();
+        } else if (!click.isEmpty()) {
+            QVERIFY(runStep(*program, desktop, volume, click));
+        }
+    }
+    if (ends) {
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 1000);
+        QVERIFY(!program->window()->isVisible());
+    }
+    QTest::qWait(150);
+    QCOMPARE(ended.count(), ends ? 1 : 0);
+    // Reset all and format ask before they look at the card.
+    QCOMPARE(desktop.alerts.size(), alerted || click == QLatin1String("AutoResetAll") ||
+                                            click == QLatin1String("AutoFormatOK")
+                                        ? 1
+                                        : 0);
+    QCOMPARE(QFile::exists(volume.configPath()), fileLeft);
+    if (fileLeft) {
+        QCOMPARE(volume.entries(), kUntouched);
+        QVERIFY(volume.config() == kFullConfig ||
+                volume.config() ==
+                    kPhoto + kVideo + "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware);
+        QCOMPARE(shownSettings(*program), storedSettings(volume));
+    } else if (!wholeVolume) {
+        QCOMPARE(volume.entries(), kFileGone);
+    }
+}
+
+void CameraFaultsTest::aFifoPutInPlaceOfTheFileEndsTheProgram() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    const QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    // Renamed over the file, so that the file is never missing for the presence watch.
+    const QByteArray fifo = QFile::encodeName(volume.root() + QStringLiteral("/fifo"));
+    QCOMPARE(::mkfifo(fifo.constData(), 0644), 0);
+    QCOMPARE(std::rename(fifo.constData(), QFile::encodeName(volume.configPath()).constData()), 0);
+    // A presence check that waited for a writer would freeze the window for good: the alarm
+    // ends the test instead.
+    ::alarm(10);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 2000);
+    ::alarm(0);
+    QVERIFY(desktop.alerts.isEmpty());
+}
+
+int main(int argc, char* argv[]) {
+#ifdef __linux__
+    // A mount namespace of its own: the card mounted for the test vanishes with the test, also
+    // when the test is killed while the card is mounted.
+    if (::unshare(CLONE_NEWNS) == 0) {
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+    }
+#endif
+    QApplication app(argc, argv);
+    CameraFaultsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "camera_faults_test.moc"

@@ -1,0 +1,554 @@
+// The window driven as a user drives it: every step of a row is a click or a key, and after it
+// the page on screen, every button group and the date pickers are compared with what the card's
+// file then holds, byte for byte. Keyboard use and what assistive technology hears follow.
+#include "app_test_support.h"
+
+#include "blackscroller.h"
+#include "camerafinder.h"
+#include "camerasearch.h"
+#include "clockface.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QByteArray generalWith(const QByteArray& general) {
+    return kPhoto + kVideo + general + "\n" + kFirmware;
+}
+
+const QString kFull = QStringLiteral("16MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff");
+const QString kStoredClock = QStringLiteral("2013-12-25 18:30:05");
+const QString kComputerClock = QStringLiteral("2024-03-09 14:05:30");
+
+// What every row checks besides its own columns: the menu marks the page shown (the General
+// page's entry on the Date and Time page, where the bar is hidden), the page sits in its frame,
+// and the pickers of each pair agree.
+void checkFrame(const Tavik_CamAppDelegate& program) {
+    const QString page = visiblePage(program).section(QLatin1Char('+'), 0, 0);
+    const struct {
+        const char* page;
+        const char* menu;
+        QRect frame;
+    } pages[] = {{"generalView", "buttonGeneralUI", QRect(20, 156, 520, 250)},
+                 {"photoView", "buttonPhotoUI", QRect(20, 151, 500, 200)},
+                 {"videoView", "buttonVideoUI", QRect(20, 136, 500, 200)},
+                 {"dateSetView", "buttonGeneralUI", QRect(25, 66, 505, 360)}};
+    for (const auto& p : pages) {
+        if (page == QLatin1String(p.page)) {
+            QCOMPARE(widget<QWidget>(program, p.page)->geometry(), p.frame);
+            const struct {
+                const char* button;
+                const char* picture;
+            } menus[] = {{"buttonPhotoUI", "menuleft"},
+                         {"buttonVideoUI", "menumiddle"},
+                         {"buttonGeneralUI", "menuright"}};
+            for (const auto& menu : menus) {
+                const auto* b = widget<BlackScroller>(program, menu.button);
+                const bool marked = qstrcmp(menu.button, p.menu) == 0;
+                QCOMPARE(b->imageName(),
+                         QLatin1String(menu.picture) + QLatin1String(marked ? "_on.png" : ".png"));
+                QCOMPARE(b->titleColor(), marked ? BlackScroller::selectedTitleColor()
+                                                 : BlackScroller::greyTitleColor());
+            }
+        }
+    }
+    const auto* bar = widget<QWidget>(program, "setBarView");
+    QCOMPARE(bar->isVisible(), page != QLatin1String("dateSetView"));
+    QCOMPARE(bar->geometry(), QRect(35, 76, 500, 50));
+    QCOMPARE(widget<QCalendarWidget>(program, "calender")->selectedDate(),
+             widget<QDateEdit>(program, "date")->date());
+    QCOMPARE(widget<ClockFace>(program, "clock")->time(),
+             widget<QTimeEdit>(program, "timePicker")->time());
+}
+
+QTimer* clockSyncTimer(const Tavik_CamAppDelegate& program) {
+    return program.findChild<QTimer*>(QStringLiteral("clockSyncTimer"));
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void stepsShowAndStoreTheChoice_data();
+    void stepsShowAndStoreTheChoice();
+    void syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd();
+    void linksAndButtonsAnswerThePointer();
+    void picturesMatchTheReference_data();
+    void picturesMatchTheReference();
+    void theKeyboardAloneWorksTheWindow();
+    void assistiveTechnologyHearsTheSettingAndItsState();
+};
+
+void WindowTest::stepsShowAndStoreTheChoice_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("steps"); // separated by blanks
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("after"); // empty: the file as it was before
+    QTest::addColumn<QString>("alert");    // the last alert's text
+    const auto row = [](const char* name, const QByteArray& before, const char* steps,
+                        const char* page, const QString& shown, const QByteArray& after = {},
+                        const char* alert = "") {
+        QTest::newRow(name) << before << QString::fromLatin1(steps) << page << shown << after
+                            << QString::fromLatin1(alert);
+    };
+    const QString full = kFull + QLatin1Char(' ') + kStoredClock;
+    const QString now = QLatin1Char(' ') + kComputerClock;
+    const QByteArray loose = "# written by hand\n  [1,1,2,1,1]\n" + kFullConfig.mid(28);
+    const QString general = "generalView";
+
+    // Start-up: the General page, every group painted from the file, nothing written.
+    row("start, loose file", loose, "", "generalView",
+        "5MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff " + kStoredClock);
+    row("start, empty file", "", "", "generalView", "- - - - - - - -" + now);
+    row("start, every group off its first button",
+        "[1,1,4,3,3,0,0,0,0,0,0,0,0]\n[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n"
+        "[1,3,2,3,1,3,31,7,50,6,7,8,2,]\n",
+        "", "generalView",
+        "VGA TimeLapse 960P 720P30 NTSC Auto AutoOFF AutoRotOn @3 2020-07-31 06:07:08");
+    row("start, burst with 16MP stored", "[1,1,1,2,1,0,0,0,0,0,0,0,0]\n", "", "generalView",
+        "~16MP ~3MP ~VGA Burst - - - - - -" + now);
+
+    // Navigation.
+    row("photo video photo", kLooseConfig, "PhotoUI VideoUI PhotoUI PhotoUI", "photoView", full);
+    row("video general", kLooseConfig, "VideoUI GeneralUI", "generalView", full);
+    row("back on another page shows the bar again", kLooseConfig, "VideoUI back", "videoView",
+        full);
+
+    // Photo page.
+    const QByteArray rest = kVideo + kGeneral + kFirmware;
+    row("the chosen choices again write nothing", kLooseConfig, "PhotoUI 16MP Single", "photoView",
+        full);
+    row("3MP", kLooseConfig, "PhotoUI 3MP", "photoView",
+        "3MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff " + kStoredClock,
+        "[1,1,3,1,1,0,0,0,0,0,0,0,0]\n" + rest);
+    row("burst forces 5MP", kLooseConfig, "PhotoUI Burst", "photoView",
+        "5MP ~16MP ~3MP ~VGA Burst 1080P 720P60 PAL 50HZ Auto1 AutoRotOff " + kStoredClock,
+        "[1,1,2,2,1,0,0,0,0,0,0,0,0]\n" + rest);
+    row("single after burst keeps 5MP", kLooseConfig, "PhotoUI Burst Single", "photoView",
+        "5MP Single 1080P 720P60 PAL 50HZ Auto1 AutoRotOff " + kStoredClock,
+        "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n" + rest);
+    row("16MP stored with burst, 5MP then single", "[1,1,1,2,1,0,0,0,0,0,0,0,0]\n",
+        "PhotoUI 5MP Single", "photoView", "5MP Single - - - - - -" + now,
+        "[1,1,2,1,1,0,0,0,0,0,0,0,0]\n");
+    const QByteArray lapse = "[1,1,3,1,2,0,0,0,0,0,0,0,0]\n";
+    row("time-lapse shows its interval", lapse, "PhotoUI TimeLapse", "photoView",
+        "3MP TimeLapse - - - - - - @2" + now, "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n");
+    row("interval chosen with the keyboard", lapse, "PhotoUI TimeLapse down down", "photoView",
+        "3MP TimeLapse - - - - - - @4" + now, "[1,1,3,3,4,0,0,0,0,0,0,0,0]\n");
+    row("single after time-lapse hides the interval", lapse, "PhotoUI TimeLapse Single",
+        "photoView", "3MP Single - - - - - -" + now);
+    row("burst then time-lapse keeps 5MP and the interval", lapse,
+        "PhotoUI TimeLapse down down Burst TimeLapse", "photoView",
+        "5MP TimeLapse - - - - - - @4" + now, "[1,1,2,3,4,0,0,0,0,0,0,0,0]\n");
+    row("missing lines are never created", kFirmware, "PhotoUI VGA VideoUI 960P GeneralUI NTSC",
+        "generalView", "VGA - 960P - NTSC - - -" + now);
+
+    // Video and General pages.
+    row("960P and 720P30", kLooseConfig, "VideoUI 1080P 960P 720P30", "videoView",
+        "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock,
+        kPhoto + "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware);
+    row("general groups, stored choices", kLooseConfig, "PAL 50HZ Auto1 AutoRotOff", "generalView",
+        full);
+    row("60HZ and power off", kLooseConfig, "60HZ AutoOFF", "generalView",
+        "16MP Single 1080P 720P60 PAL 60HZ AutoOFF AutoRotOff " + kStoredClock,
+        generalWith("[1,3,1,3,1,2,25,12,43,18,30,5,1,]"));
+    row("NTSC, automatic light, 3 minutes, rotation", kLooseConfig, "NTSC Auto Auto3 AutoRotOn",
+        "generalView", "16MP Single 1080P 720P60 NTSC Auto Auto3 AutoRotOn " + kStoredClock,
+        generalWith("[1,3,2,2,1,3,25,12,43,18,30,5,2,]"));
+
+    // Reset all and the format request.
+    const QByteArray changed = "[1,1,4,3,2,0,0,0,0,0,0,0,0]\n[1,3,1,1,0,3,25,12,43,18,30,5,1,]\n";
+    const char* reset = "All camera settings will be reset";
+    row("reset all cancelled", changed, "cancel AutoResetAll", "generalView",
+        "VGA TimeLapse - - PAL Auto Auto1 AutoRotOff @2 " + kStoredClock, {}, reset);
+    row("reset all, after the clock ran on", changed, "+5 AutoDateSet AutoBack AutoResetAll",
+        "generalView", "5MP Single 1080P 720P60 NTSC 50HZ Auto3 AutoRotOn " + kStoredClock,
+        "[1,1,2,1,2,0,0,0,0,0,0,0,0]\n[1,3,2,2,1,1,25,12,43,18,30,5,2,]\n", reset);
+    const char* format = "Do you want format you SD card?";
+    const QByteArray request = "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n";
+    row("format cancelled", kLooseConfig, "cancel AutoFormatOK", "generalView", full, {}, format);
+    row("format asked twice, one request", kLooseConfig, "AutoFormatOK AutoFormatOK",
+        "generalView+format-request+cancel-format", full, kFullConfig + request, format);
+    row("format taken back", kLooseConfig, "AutoFormatOK CancelFormat", "generalView", full,
+        kFullConfig, format);
+    const QByteArray requested = "[1,1,1,1,1]\n" + request + "[1,3,1,1,1,1,25,12,43,18,30,5,1]\n";
+    const QString partial = "16MP Single - - PAL 50HZ Auto1 AutoRotOff " + kStoredClock;
+    row("request found at start-up", requested, "", "generalView+format-request+cancel-format",
+        partial);
+    row("request found at start-up taken back", requested, "CancelFormat", "generalView", partial,
+        kPhoto + kGeneral);
+
+    // Another program writes the file while the window is open: its change is shown and kept.
+    const QByteArray other = kPhoto + "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware;
+    const QByteArray writeOther = "file=" + other;
+    row("another writer, then a click", kFullConfig, writeOther + " PhotoUI 3MP", "photoView",
+        "3MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock,
+        "[1,1,3,1,1,0,0,0,0,0,0,0,0]\n[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware);
+    row("another writer, seen without a click", kFullConfig, writeOther + " wait", "generalView",
+        "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock, other);
+    // The running clock stays when another program changes other settings, and follows a clock
+    // it stored.
+    row("another writer while the clock runs", kFullConfig,
+        "AutoDateSet +60 tick " + writeOther + " wait", "dateSetView",
+        "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff 2013-12-25 18:31:05", other);
+    const QByteArray otherClock = generalWith("[1,3,1,1,1,1,2,1,55,3,4,5,1,]");
+    row("another writer's clock", kFullConfig, "AutoDateSet +60 tick file=" + otherClock + " wait",
+        "dateSetView", kFull + " 2025-01-02 03:04:05", otherClock);
+    const QByteArray lapse4 = "[1,1,3,3,4,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware;
+    row("another writer's interval",
+        "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware,
+        "PhotoUI file=" + lapse4 + " wait", "photoView",
+        "3MP TimeLapse 1080P 720P60 PAL 50HZ Auto1 AutoRotOff @4 " + kStoredClock, lapse4);
+    row("a time set after another writer's clock runs from there", kFullConfig,
+        "AutoDateSet file=" + otherClock + " wait time=07:08:09 +5 AutoDateOK", "generalView",
+        kFull + " 2025-01-02 07:08:14", generalWith("[1,3,1,1,1,1,2,1,55,7,8,14,1,]"));
+    row("loaded empty, then written", "", "file=" + kFullConfig + " NTSC", "generalView",
+        "16MP Single 1080P 720P60 NTSC 50HZ Auto1 AutoRotOff " + kStoredClock,
+        generalWith("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
+
+    // Date and time page.
+    row("back stores nothing, the pickers keep the choice", kFullConfig,
+        "AutoDateSet date=2025-01-02 time=03:04:05 AutoBack AutoDateSet", "dateSetView",
+        kFull + " 2025-01-02 03:04:05");
+    row("OK stores the pickers", kFullConfig,
+        "AutoDateSet calendar=2025-01-02 time=03:04:05 +9 AutoDateOK", "generalView",
+        kFull + " 2025-01-02 03:04:14", generalWith("[1,3,1,1,1,1,2,1,55,3,4,14,1,]"));
+    row("a later click stores the stored clock, not the running one", kFullConfig,
+        "AutoDateSet date=2025-01-02 time=03:04:05 AutoDateOK +2 NTSC", "generalView",
+        "16MP Single 1080P 720P60 NTSC 50HZ Auto1 AutoRotOff 2025-01-02 03:04:05",
+        generalWith("[1,3,2,1,1,1,2,1,55,3,4,5,1,]"));
+    row("the clock runs on while the page is shown", kFullConfig, "AutoDateSet +1 tick +60 tick",
+        "dateSetView", kFull + " 2013-12-25 18:31:06");
+    row("clock face and date picker set the others", kFullConfig,
+        "AutoDateSet date=2031-07-08 pageup", "dateSetView", kFull + " 2031-07-08 19:30:05");
+    row("dates before 2013 are refused", kFullConfig, "AutoDateSet date=2012-06-01", "dateSetView",
+        kFull + " 2013-01-01 18:30:05");
+    row("the clock stops at the last moment", "[1,3,1,1,1,1,31,12,67,23,59,58,1,]\n",
+        "AutoDateSet +1 tick +3600 tick AutoDateOK", "generalView",
+        "- - - - PAL 50HZ Auto1 AutoRotOff 2037-12-31 23:59:59",
+        "[1,3,1,1,1,1,31,12,67,23,59,59,1,]\n");
+    row("hidden, the pickers wait; shown, they tell the time past midnight",
+        "[1,3,1,1,1,1,28,2,54,23,59,59,1,]\n", "+1 tick AutoDateSet", "dateSetView",
+        "- - - - PAL 50HZ Auto1 AutoRotOff 2024-02-29 00:00:00");
+}
+
+void WindowTest::stepsShowAndStoreTheChoice() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, steps);
+    QFETCH(QByteArray, after);
+    const CameraVolume volume(before);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(program != nullptr);
+    QCOMPARE(program->window()->windowTitle(), QStringLiteral("vantorelle"));
+    checkFrame(*program);
+    for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QVERIFY2(runStep(*program, desktop, volume, step), qPrintable(step));
+        checkFrame(*program);
+    }
+    QTEST(visiblePage(*program), "page");
+    QTEST(shownSettings(*program), "shown");
+    QCOMPARE(volume.config(), after.isEmpty() ? before : after);
+    QTEST(desktop.alerts.isEmpty() ? QString() : desktop.alerts.last().informativeText, "alert");
+    QCOMPARE(volume.entries(), QStringList({"ActionConfig", "DCIM", "vantorelle.app"}));
+}
+
+// Sync stores the computer's time at once and then every minute; ticks that come late, as on
+// a busy computer, do not make the clock lag. Ending the program while it runs stores the clock
+// once more and warns once.
+void WindowTest::syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const QDateTime start(QDate(2026, 12, 6), QTime(23, 30, 0, 700));
+    desktop.clock = start;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QVERIFY(click(*program, QStringLiteral("buttonAutoDateSet")));
+    QVERIFY(click(*program, QStringLiteral("buttonSYNWithPC")));
+    QTimer* timer = clockSyncTimer(*program);
+    QVERIFY(timer != nullptr && timer->isActive());
+    QCOMPARE(timer->interval(), 60'000);
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,1,1,1,1,6,12,56,23,30,0,1,]"));
+    for (int minute = 1; minute <= 60; ++minute) {
+        for (int tick = 1; tick < 60; ++tick) {
+            desktop.clock = start.addMSecs((minute - 1) * 60'000 + tick * 1'016);
+            program->onTimer();
+        }
+        desktop.clock = start.addSecs(minute * 60);
+        if (minute < 60) {
+            program->updateTime();
+        }
+    }
+    // The last store comes from the timer itself.
+    timer->start(0);
+    QTRY_COMPARE(lineStartingWith(volume.config(), "[1,3,"),
+                 QByteArray("[1,3,1,1,1,1,7,12,56,0,30,0,1,]"));
+    QCOMPARE(shownSettings(*program), kFull + QStringLiteral(" 2026-12-07 00:30:00"));
+    QCOMPARE(visiblePage(*program), QStringLiteral("dateSetView"));
+
+    // A second Sync restarts the one timer.
+    desktop.clock = desktop.clock.addSecs(3600);
+    QVERIFY(click(*program, QStringLiteral("buttonSYNWithPC")));
+    QCOMPARE(program->findChildren<QTimer*>(QStringLiteral("clockSyncTimer")).size(), 1);
+    desktop.clock = desktop.clock.addSecs(7);
+    QSignalSpy ended(program.get(), &Tavik_CamAppDelegate::programEnded);
+    program->window()->close();
+    QTRY_COMPARE(ended.count(), 1);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(desktop.alerts.size(), 1);
+    QCOMPARE(desktop.alerts[0].messageText,
+             QStringLiteral("please disconnect your camera from PC immediately to ensure the "
+                            "date&time is set correctly"));
+    QCOMPARE(lineStartingWith(volume.config(), "[1,3,"),
+             QByteArray("[1,3,1,1,1,1,7,12,56,1,30,7,1,]"));
+}
+
+void WindowTest::linksAndButtonsAnswerThePointer() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    for (const char* name : {"buttonTavikWeb", "buttonTavikFacebook", "buttonTavikTwitter"}) {
+        auto* icon = widget<BlackScroller>(*program, name);
+        hover(icon);
+        QVERIFY(icon->imageName().endsWith(QLatin1String("b.bmp")));
+        QTest::mouseClick(icon, Qt::LeftButton);
+        leave(icon);
+        QVERIFY(icon->imageName().endsWith(QLatin1String("a.bmp")));
+    }
+    // Every button of the groups shows the hand under the pointer.
+    for (const QString& name : groupButtons()) {
+        auto* button = program->window()->findChild<BlackScroller*>(name);
+        hover(button);
+        QVERIFY2(button->cursor().shape() == Qt::OpenHandCursor, qPrintable(name));
+        leave(button);
+        QVERIFY2(button->cursor().shape() == Qt::ArrowCursor, qPrintable(name));
+    }
+    // The media folder is opened in the camera-faults suite, on every kind of volume name.
+    QCOMPARE(desktop.opened.size(), 3);
+    for (const QUrl& url : desktop.opened) {
+        QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https"),
+                 qPrintable(url.toString()));
+    }
+    QCOMPARE(volume.config(), kFullConfig);
+    // The header names the firmware and the free space.
+    const QString details = widget<QLabel>(*program, "cameraDetails")->text();
+    QVERIFY2(details.startsWith(QStringLiteral("Firmware FW001\n")) &&
+                 details.endsWith(QStringLiteral(" free on the card")),
+             qPrintable(details));
+}
+
+void WindowTest::picturesMatchTheReference_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("steps"); // "waiting" and "chooser" show the camera finder
+    const QByteArray lapse = "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware;
+    QTest::newRow("general") << kFullConfig << "";
+    QTest::newRow("photo, time-lapse") << lapse << "PhotoUI";
+    QTest::newRow("photo, burst") << kFullConfig << "PhotoUI Burst";
+    QTest::newRow("video") << kFullConfig << "VideoUI";
+    QTest::newRow("date and time") << kFullConfig << "AutoDateSet";
+    QTest::newRow("photo, time-lapse chosen") << kFullConfig << "PhotoUI TimeLapse";
+    QTest::newRow("waiting") << QByteArray() << "waiting";
+    QTest::newRow("alert with a title") << QByteArray() << "alert Reset All";
+    QTest::newRow("alert without a title") << QByteArray() << "alert";
+    QTest::newRow("chooser") << QByteArray() << "chooser";
+}
+
+// What the user sees, pixel for pixel, against tests/app/pictures/: colours, positions and
+// pictures of the pages and of the camera finder. After a deliberate change of the look, run
+// with VANTORELLE_UPDATE_PICTURES=1 to store the new pictures, and look at them.
+void WindowTest::picturesMatchTheReference() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, steps);
+    const CameraVolume volume(before);
+    FakeDesktop desktop;
+    CameraFinder finder;
+    std::unique_ptr<Tavik_CamAppDelegate> program;
+    QWidget* shown = &finder;
+    QImage image;
+    if (steps.startsWith(QLatin1String("alert"))) {
+        // The desktop's own alert, as the program shows it; answered as soon as it is up.
+        QTimer::singleShot(0, [&image] {
+            QWidget* box = QApplication::activeModalWidget();
+            image = box->grab().toImage();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        SystemDesktopServices desktopAlerts;
+        QCOMPARE(
+            desktopAlerts.runAlert(nullptr, {.messageText = steps.mid(6),
+                                             .informativeText = "All camera settings will be reset",
+                                             .defaultButton = "OK",
+                                             .alternateButton = "Cancel"}),
+            DesktopServices::kDefaultButton);
+    } else if (steps == QLatin1String("waiting")) {
+        finder.showWaiting();
+    } else if (steps == QLatin1String("chooser")) {
+        finder.showChoice({{"/media/u/CAMERA", "CAMERA", "FW001", 0},
+                           {"/media/u/OTHER", "OTHER", "", 3LL << 30}});
+    } else {
+        program = startProgram(volume.startPath(), desktop);
+        for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            QVERIFY(runStep(*program, desktop, volume, step));
+        }
+        widget<QWidget>(*program, "cameraDetails")->hide(); // the scratch volume's free space
+        shown = program->window();
+    }
+    if (image.isNull()) {
+        image = shown->grab().toImage();
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QString name = QString::fromLatin1(QTest::currentDataTag())
+                             .replace(QRegularExpression(QStringLiteral("[^a-z]+")), "-");
+    const QString reference = QStringLiteral(VANTORELLE_TEST_PICTURES "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("VANTORELLE_UPDATE_PICTURES")) {
+        QVERIFY(image.save(reference));
+    }
+    const QString actual = QDir::temp().filePath(name + QStringLiteral("-actual.png"));
+    const bool same = image == QImage(reference).convertToFormat(QImage::Format_ARGB32);
+    if (!same) {
+        image.save(actual);
+    }
+    QVERIFY2(same, qPrintable(QStringLiteral("%1 differs from %2").arg(actual, reference)));
+}
+
+namespace {
+
+// The control of `page` that holds the keyboard focus: the focused widget, or the control it
+// is part of (the calendar's days belong to the calendar).
+QWidget* focusedControl(QWidget* page) {
+    QWidget* control = QApplication::focusWidget();
+    while (control != nullptr && control->parentWidget() != page) {
+        control = control->parentWidget();
+    }
+    return control;
+}
+
+// How many pixels of two pictures of a widget differ plainly, not by a shade: a focus ring
+// changes hundreds, a faint outline of one calendar day none.
+int plainlyChangedPixels(const QImage& a, const QImage& b) {
+    int changed = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            changed += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                 std::abs(qBlue(p) - qBlue(q))}) >= 48
+                           ? 1
+                           : 0;
+        }
+    }
+    return changed;
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+} // namespace
+
+void WindowTest::theKeyboardAloneWorksTheWindow() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    QWidget* window = program->window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const auto button = [&](const char* name) { return widget<BlackScroller>(*program, name); };
+
+    // Focus starts on the page's first group, not on a link: Space opens no browser.
+    QCOMPARE(QApplication::focusWidget(), button("buttonPAL"));
+    QVERIFY(button("buttonPAL")->showsFocusRing());
+    press(Qt::Key_Space);
+    QVERIFY(desktop.opened.isEmpty());
+    // Return and Enter press the focused button as Space does.
+    press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button("buttonNTSC"));
+    press(Qt::Key_Return);
+    button("button60HZ")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(volume.config(), generalWith("[1,3,2,1,1,2,25,12,43,18,30,5,1,]"));
+    // A link reached by Tab shows its ring; a mouse click on it leaves none.
+    button("buttonTavikWeb")->setFocus(Qt::TabFocusReason);
+    QVERIFY(button("buttonTavikWeb")->showsFocusRing());
+    QTest::mouseClick(button("buttonTavikWeb"), Qt::LeftButton);
+    QCOMPARE(desktop.opened.size(), 1);
+    QVERIFY(!button("buttonTavikWeb")->showsFocusRing());
+
+    // On the Date and Time page every Tab stop shows that it has the focus; the date and time
+    // boxes take one Tab for each of their fields.
+    button("buttonAutoDateSet")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    auto* page = widget<QWidget>(*program, "dateSetView");
+    QVERIFY(page->isVisible());
+    QSet<QWidget*> stops;
+    QWidget* stop = focusedControl(page);
+    QImage focused = stop->grab().toImage();
+    while (stop != nullptr && !stops.contains(stop)) {
+        press(Qt::Key_Tab);
+        QWidget* next = focusedControl(page);
+        if (next != stop) {
+            QVERIFY2(plainlyChangedPixels(stop->grab().toImage(), focused) >= 100,
+                     qPrintable(stop->objectName()));
+            stops.insert(stop);
+            stop = next;
+            focused = stop != nullptr ? stop->grab().toImage() : QImage();
+        }
+    }
+    for (const char* name : {"calender", "date", "clock", "timePicker", "buttonAutoDateOK"}) {
+        QVERIFY2(stops.contains(widget<QWidget>(*program, name)), name);
+    }
+    // Escape acts as Back: the General page again, focus on Date Set, nothing stored.
+    const QByteArray stored = volume.config();
+    widget<QWidget>(*program, "timePicker")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Up);
+    press(Qt::Key_Escape);
+    QCOMPARE(visiblePage(*program), QStringLiteral("generalView"));
+    QCOMPARE(QApplication::focusWidget(), button("buttonAutoDateSet"));
+    QCOMPARE(volume.config(), stored);
+}
+
+void WindowTest::assistiveTechnologyHearsTheSettingAndItsState() {
+    const CameraVolume volume(kFullConfig);
+    FakeDesktop desktop;
+    const auto program = startProgram(volume.startPath(), desktop);
+    const auto heard = [&](const char* name) {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(widget<QWidget>(*program, name));
+        const QAccessible::State state = a->state();
+        return a->text(QAccessible::Name) +
+               (state.checkable ? (state.checked ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
+                                : QString());
+    };
+    QCOMPARE(heard("button16MP"), QStringLiteral("Photo resolution 16MP [x]"));
+    QCOMPARE(heard("button5MP"), QStringLiteral("Photo resolution 5MP [ ]"));
+    QCOMPARE(heard("buttonAutoRotOff"), QStringLiteral("Auto rotation OFF [x]"));
+    QCOMPARE(heard("buttonAutoDateSet"), QStringLiteral("Date and time\u2026"));
+    // A second click on the chosen button leaves it chosen.
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
+        QCOMPARE(heard("buttonNTSC"), QStringLiteral("TV system NTSC [x]"));
+        QCOMPARE(heard("buttonPAL"), QStringLiteral("TV system PAL [ ]"));
+    }
+    QCOMPARE(heard("buttonTavikWeb"), QStringLiteral("Open the maker's web site"));
+    QCOMPARE(heard("timeLipse"), QStringLiteral("Time-lapse interval"));
+}
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
