@@ -86,6 +86,9 @@ void Tavik_CamAppDelegate::setUpDateTimePage() {
         QStringLiteral("#dateSetView { background-color: %1; border: 1px solid %2;"
                        " border-radius: 10px; }")
             .arg(palette::css(palette::kPanel), palette::css(palette::kPanelBorder)));
+    // The page's title reads in the bright text of titles, not the quiet grey of captions.
+    ui_->labelDateTitle->setStyleSheet(
+        QStringLiteral("color: %1;").arg(palette::css(palette::kText)));
     // Day names of one letter fit every language; weekends in a muted tone, not alarm red.
     ui_->calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     QTextCharFormat weekend = ui_->calender->weekdayTextFormat(Qt::Saturday);
