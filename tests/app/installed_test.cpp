@@ -224,6 +224,15 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
     // The first program holds the camera once its lock is in the runtime folder.
     QTRY_VERIFY_WITH_TIMEOUT(!QDir(runtime.path()).entryList({"vantorelle-*.lock"}).isEmpty(),
                              5000);
+    // Only the same user may reach the window through its socket.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QDir(runtime.path()).entryList({"vantorelle-*"}, QDir::System).isEmpty(), 5000);
+    for (const QFileInfo& socket :
+         QDir(runtime.path()).entryInfoList({"vantorelle-*"}, QDir::System)) {
+        QCOMPARE(socket.permissions() &
+                     (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
+    }
     QElapsedTimer elapsed;
     elapsed.start();
     QProcess* second = startProgramProcess(arguments, runtime.path(), this);
