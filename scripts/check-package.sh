@@ -88,7 +88,9 @@ printed=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 vantor
 echo "$printed"
 [ "$printed" = "vantorelle $version" ] || fail "vantorelle --version printed '$printed', not 'vantorelle $version'"
 camera=$(mktemp -d)
-cp sample-volume/ActionConfig "$camera/"
+printf '%s\n' '[1,1,2,1,2,0,0,0,0,0,0,0,0]' '[1,2,1,1,0,0,0,0,0,0,0,0,0,]' \
+  '[1,3,2,2,1,1,6,12,56,9,30,0,2,]' '[2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]' \
+  >"$camera/ActionConfig"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 \
   vantorelle set tv.system=PAL --volume "$camera" || fail "vantorelle set ended with status $?"
 settings=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 vantorelle get --volume "$camera") ||
