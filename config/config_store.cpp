@@ -261,8 +261,14 @@ std::string configFileContent(const ConfigLineArray& lines, int32_t count) {
     for (int32_t i = 0; i < usedLineCount(count); ++i) {
         const tagConfigLine* line = lines[static_cast<std::size_t>(i)].get();
         if (line != nullptr && line->kind >= kPhotoLine && line->kind <= kFirmwareLine) {
-            content.append(line->text, textLength(*line));
-            content.push_back('\n');
+            const std::size_t length = textLength(*line);
+            content.append(line->text, length);
+            // A line kept as it was loaded (a format request) still has its own line feed: a
+            // second one would add an empty line at every save of such a file, and enough of
+            // them push its last lines past what a load reads, where the next save drops them.
+            if (length == 0 || line->text[length - 1] != '\n') {
+                content.push_back('\n');
+            }
         }
     }
     return content;

@@ -66,7 +66,9 @@ using ConfigLineArray = std::array<std::unique_ptr<tagConfigLine>, kConfigLineSl
 // Bytes are not converted; a NUL byte ends a record's text.
 int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string& path);
 
-// Writes records 0 to count-1 of kinds 1 to 5 to `path`, each as its text and a line feed.
+// Writes records 0 to count-1 of kinds 1 to 5 to `path`, each as its text and a line feed (a
+// record kept as it was loaded, a format request, may already end in its own line feed, which
+// is not doubled).
 // The new content goes to a temporary file that the save creates under a new name in the same
 // folder (never one that already exists, so planted links are not followed and saves running at
 // the same moment do not share one), is flushed to the device and then renamed over `path`, so
@@ -79,7 +81,7 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path);
 
 // The bytes a save of `lines` writes: every record of kinds 1 to 5 in order, each followed by a
-// line feed.
+// line feed unless it already ends in one.
 std::string configFileContent(const ConfigLineArray& lines, int32_t count);
 
 // Reads the first `most` bytes of the file at `path` (fewer where it ends sooner) into `bytes`,

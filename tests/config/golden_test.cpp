@@ -32,9 +32,9 @@ TEST_P(GoldenFile, FirstSaveWritesExpectedBytes) {
 }
 
 TEST_P(GoldenFile, SavedFileIsStableFromTheSecondSaveOn) {
-    // A loaded format-request line keeps the empty line written after it; an unterminated one
-    // gains its line end at the first save and that empty line at the second. From then on a
-    // save changes nothing.
+    // An unterminated format-request line gains its line end at the first save; a line whose
+    // kind only its first load could tell goes at the second. From then on a save changes
+    // nothing: no empty lines pile up to push the last lines past what a load reads.
     const std::filesystem::path base = std::filesystem::path(GOLDEN_DIR) / GetParam();
     const std::string second = roundTrip(readBytes(base.string() + ".out"));
     EXPECT_EQ(roundTrip(second), second);

@@ -1,8 +1,8 @@
 // Fuzzes the whole life of ActionConfig: any bytes are loaded, decoded, every kind is encoded
 // again (the format request included) and the result is saved. Nothing may crash or overrun,
 // every record stays a terminated text of at most 99 characters, and saving reaches a fixed
-// point: once a loaded format-request line has gained its line end and the empty line after it
-// (at most two saves), load, decode and save give back the same bytes.
+// point: once a loaded format-request line has gained its line end (at most two saves), load,
+// decode and save give back the same bytes.
 #include "action_config.h"
 #include "config_io.h"
 #include "setting_choices.h"
