@@ -151,6 +151,8 @@ void WindowTest::stepsShowAndStoreTheChoice_data() {
     const QByteArray lapse = "[1,1,3,1,2,0,0,0,0,0,0,0,0]\n";
     row("time-lapse shows its interval", lapse, "PhotoUI TimeLapse", "photoView",
         "3MP TimeLapse - - - - - - @2" + now, "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n");
+    row("the next interval", "[1,1,3,3,1,0,0,0,0,0,0,0,0]\n", "PhotoUI down", "photoView",
+        "3MP TimeLapse - - - - - - @2" + now, "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n");
     row("interval chosen with the keyboard", lapse, "PhotoUI TimeLapse down down", "photoView",
         "3MP TimeLapse - - - - - - @4" + now, "[1,1,3,3,4,0,0,0,0,0,0,0,0]\n");
     row("single after time-lapse hides the interval", lapse, "PhotoUI TimeLapse Single",

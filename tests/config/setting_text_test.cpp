@@ -87,6 +87,7 @@ TEST(SettingText, UnknownKeysAndValuesAreRefusedWithTheReason) {
         {"camera.clock=2023-02-29 10:00:00", "no such date and time"},
         {"camera.clock=2024-02-30 10:00:00", "no such date and time"},
         {"camera.clock=2024-01-32 10:00:00", "no such date and time"},
+        {"camera.clock=2024-04-31 10:00:00", "no such date and time"},
         {"camera.clock=2024-03-09 24:00:00", "no such date and time"},
         {"camera.clock=2012-12-31 23:59:59", "runs from 2013-01-01 00:00:00"},
         {"camera.clock=2038-01-01 00:00:00", "to 2037-12-31 23:59:59"},
@@ -183,6 +184,8 @@ TEST(SettingRules, BurstShootsAt5MPAndTheIntervalOutlivesModeChanges) {
     EXPECT_EQ(setting.photoResolution, 4);
     EXPECT_EQ(kinds, (std::vector<int32_t>{kPhotoLine, kGeneralLine}));
     EXPECT_EQ(conflictAmong(choices), "");
+    // Without a mode, a resolution is a camera's question, not the command's.
+    EXPECT_EQ(conflictAmong(std::vector{choices[1]}), "");
 
     const std::vector<SettingChoice> clash = {choiceOf("photo.resolution=VGA"),
                                               choiceOf("photo.mode=burst")};
