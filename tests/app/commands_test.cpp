@@ -169,6 +169,7 @@ void CommandsTest::usageErrorsWriteNothing_data() {
         "/nonexistent/profile cannot be read");
     row("unknown command", {"reset"}, "Unknown command: reset");
     row("missing argument", {"apply"}, "Wrong number of arguments for apply");
+    row("argument too many", {"sync-clock", "now"}, "Wrong number of arguments for sync-clock");
     row("list of some", {"list", "--all"}, "list looks for the cameras itself");
     row("get of two", {"get", "--all"}, "get takes one");
 }

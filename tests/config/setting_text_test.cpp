@@ -88,6 +88,8 @@ TEST(SettingText, UnknownKeysAndValuesAreRefusedWithTheReason) {
         {"camera.clock=2024-02-30 10:00:00", "no such date and time"},
         {"camera.clock=2024-01-32 10:00:00", "no such date and time"},
         {"camera.clock=2024-04-31 10:00:00", "no such date and time"},
+        {"camera.clock=2024-12-32 10:00:00", "no such date and time"},
+        {"camera.clock=2024-03-09 14:05:60", "no such date and time"},
         {"camera.clock=2024-03-09 24:00:00", "no such date and time"},
         {"camera.clock=2012-12-31 23:59:59", "runs from 2013-01-01 00:00:00"},
         {"camera.clock=2038-01-01 00:00:00", "to 2037-12-31 23:59:59"},
