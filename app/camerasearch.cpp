@@ -2,6 +2,7 @@
 
 #include "action_config.h"
 #include "camerapaths.h"
+#include "setting_choices.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,8 +112,8 @@ CameraDetails describeCamera(const QString& root) {
     if (readAllConfig(lines, count, QFile::encodeName(configFileOf(root)).toStdString()) == 0) {
         tagSetting setting{};
         getConfig(lines, count, setting);
-        details.firmware =
-            QString::fromLatin1(setting.version, qsizetype(qstrnlen(setting.version, 6)));
+        // As "get" prints it: a planted version cannot break a line of "list" or the chooser.
+        details.firmware = QString::fromStdString(settingValueText(setting, SettingKey::Firmware));
     }
     return details;
 }
