@@ -166,15 +166,21 @@ class CommandRun {
 
   private:
     int list() {
-        const QStringList cameras = findCameras(mountedVolumeRoots());
-        if (cameras.isEmpty()) {
-            terminal_.complain(QStringLiteral("No camera is connected."));
-            return kCameraFailed;
-        }
+        const QStringList cameras = connectedCameras();
         for (const QString& root : cameras) {
             terminal_.print(cameraLine(root));
         }
-        return 0;
+        return status_;
+    }
+
+    // The cameras mounted now; none, with status_ set, when there is none.
+    QStringList connectedCameras() {
+        const QStringList cameras = findCameras(mountedVolumeRoots());
+        if (cameras.isEmpty()) {
+            terminal_.complain(QStringLiteral("No camera is connected."));
+            status_ = kCameraFailed;
+        }
+        return cameras;
     }
 
     int get() {
@@ -197,12 +203,7 @@ class CommandRun {
         if (!command_.volumes.isEmpty()) {
             return command_.volumes;
         }
-        const QStringList cameras = findCameras(mountedVolumeRoots());
-        if (cameras.isEmpty()) {
-            terminal_.complain(QStringLiteral("No camera is connected."));
-            status_ = kCameraFailed;
-            return {};
-        }
+        const QStringList cameras = connectedCameras();
         if (cameras.size() > 1 && !command_.allCameras) {
             terminal_.complain(QStringLiteral("%1 cameras are connected; name one with --volume, "
                                               "or use --all:")
@@ -273,13 +274,13 @@ class CommandRun {
         choice.key = SettingKey::Clock;
         choice.clock = {now.date().year(), now.date().month(),  now.date().day(),
                         now.time().hour(), now.time().minute(), now.time().second()};
-        choice.text =
-            "camera.clock=" + now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+        const QString shownNow = now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        choice.text = "camera.clock=" + shownNow.toStdString();
         if (!isCameraClock(choice.clock)) {
             terminal_.complain(
                 QStringLiteral("The computer's clock says %1, which the camera's clock cannot "
                                "hold: it runs from 2013 to 2037.")
-                    .arg(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+                    .arg(shownNow));
             status_ = kCameraFailed;
             return false;
         }

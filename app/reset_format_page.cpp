@@ -28,13 +28,7 @@ void Tavik_CamAppDelegate::showFormatRequest() {
 }
 
 bool Tavik_CamAppDelegate::formatRequestPending() const {
-    for (int32_t i = 0; i < lineCount; ++i) {
-        const tagConfigLine* line = configLineArray[static_cast<std::size_t>(i)].get();
-        if (line != nullptr && line->kind == kFormatLine) {
-            return true;
-        }
-    }
-    return false;
+    return hasConfigLine(configLineArray, lineCount, kFormatLine);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
