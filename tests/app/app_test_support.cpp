@@ -15,6 +15,11 @@
 #include <QTest>
 #include <QTimeEdit>
 
+#ifdef __linux__
+#include <sched.h>
+#include <sys/mount.h>
+#endif
+
 const QByteArray kPhoto = "[1,1,1,1,1,0,0,0,0,0,0,0,0]\n";
 const QByteArray kVideo = "[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n";
 const QByteArray kGeneral = "[1,3,1,1,1,1,25,12,43,18,30,5,1,]\n";
@@ -259,4 +264,13 @@ QByteArray lineStartingWith(const QByteArray& file, const QByteArray& prefix) {
         }
     }
     return {};
+}
+
+bool enterOwnMountNamespace() {
+#ifdef __linux__
+    return ::unshare(CLONE_NEWNS) == 0 &&
+           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+#else
+    return false;
+#endif
 }

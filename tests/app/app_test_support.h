@@ -98,6 +98,11 @@ QStringList groupButtons();
 // The settings the card's file holds, in the same form (read by the settings library).
 QString storedSettings(const CameraVolume& volume);
 
+// Puts the test process into a mount namespace of its own, where the cards it mounts are
+// invisible to the machine and vanish with the test, also when it is killed. True when it may
+// mount there. Called first by main.
+bool enterOwnMountNamespace();
+
 // The first line of `file` that starts with `prefix` ("[1,3," for the general line).
 QByteArray lineStartingWith(const QByteArray& file, const QByteArray& prefix);
 

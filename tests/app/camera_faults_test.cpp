@@ -19,7 +19,6 @@
 #include <QTest>
 
 #ifdef __linux__
-#include <sched.h>
 #include <sys/mount.h>
 #endif
 
@@ -538,13 +537,7 @@ void CameraFaultsTest::aFifoPutInPlaceOfTheFileEndsTheProgram() {
 }
 
 int main(int argc, char* argv[]) {
-#ifdef __linux__
-    // A mount namespace of its own: the card mounted for the test vanishes with the test, also
-    // when the test is killed while the card is mounted.
-    if (::unshare(CLONE_NEWNS) == 0) {
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
-    }
-#endif
+    enterOwnMountNamespace();
     QApplication app(argc, argv);
     CameraFaultsTest test;
     return QTest::qExec(&test, argc, argv);

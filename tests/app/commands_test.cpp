@@ -7,7 +7,6 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include <sched.h>
 #include <sys/mount.h>
 
 #ifndef VANTORELLE_EXECUTABLE
@@ -242,10 +241,7 @@ void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
 }
 
 int main(int argc, char* argv[]) {
-    // A mount namespace of its own: the test's cards are invisible to the machine and vanish
-    // with the test.
-    canMount = ::unshare(CLONE_NEWNS) == 0 &&
-               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    canMount = enterOwnMountNamespace();
     QCoreApplication app(argc, argv);
     CommandsTest test;
     return QTest::qExec(&test, argc, argv);

@@ -16,7 +16,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -246,10 +245,7 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
 }
 
 int main(int argc, char* argv[]) {
-    // A mount namespace of its own: the test's mounts are invisible to the machine and vanish
-    // with the test.
-    canMount = ::unshare(CLONE_NEWNS) == 0 &&
-               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    canMount = enterOwnMountNamespace();
     QApplication app(argc, argv);
     InstalledTest test;
     return QTest::qExec(&test, argc, argv);
