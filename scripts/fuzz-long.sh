@@ -7,7 +7,7 @@
 #   FUZZ_JOBS=N                              parallel fuzzing processes (default: one per core)
 # Exits non-zero when the fuzzer finds a fault; the input that caused it is kept in build-fuzz/
 # (crash-*, leak-*, timeout-* or oom-*) and can be replayed with
-#   build-fuzz/tests/fuzz/config_fuzz build-fuzz/crash-<hash>
+#   build-fuzz/tests/config_fuzz build-fuzz/crash-<hash>
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -30,7 +30,7 @@ trap 'rm -rf "$logs"' EXIT
 echo "== fuzz the settings file for $seconds s with $jobs jobs" \
   "(corpus $corpus: $inputs_before inputs, seeded with tests/config/golden)"
 status=0
-(cd "$logs" && "$root/build-fuzz/tests/fuzz/config_fuzz" -jobs="$jobs" -workers="$jobs" \
+(cd "$logs" && "$root/build-fuzz/tests/config_fuzz" -jobs="$jobs" -workers="$jobs" \
   -max_total_time="$seconds" -timeout=30 -print_final_stats=1 \
   -artifact_prefix="$root/build-fuzz/" "$corpus" "$root/tests/config/golden" \
   >"$logs/driver.log" 2>&1) || status=$?

@@ -7,18 +7,31 @@
 
 namespace {
 
-void enter(QWidget* widget) {
-    const QPointF inside(2, 2);
-    QEnterEvent event(inside, inside, widget->mapToGlobal(inside));
-    QCoreApplication::sendEvent(widget, &event);
-}
+// The pictures a button of `kind` derives from its normal picture: hover, selected.
+struct Pictures {
+    int kind;
+    const char* normal;
+    const char* hover;
+    const char* selected;
+};
 
-void leave(QWidget* widget) {
-    QEvent event(QEvent::Leave);
-    QCoreApplication::sendEvent(widget, &event);
-}
+// How the button is set up: "tracked" in the window's order (kind, tracking, pictures),
+// "tracked last" (pictures before tracking: no swapping), "untracked"; "select" and "flag" as
+// setSelected() and setIfSelect(true) before the pointer comes.
+struct Pointer {
+    const char* name;
+    int kind;
+    const char* setUp;
+    const char* onEnter;
+    const char* onLeave;
+    bool hand;
+    bool titleSelected;
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Pictures)
+Q_DECLARE_METATYPE(Pointer)
 
 class BlackScrollerTest : public QObject {
     Q_OBJECT
@@ -29,91 +42,62 @@ class BlackScrollerTest : public QObject {
     void pointerSwapsPicturesWhereTracked_data();
     void pointerSwapsPicturesWhereTracked();
 };
+
 void BlackScrollerTest::selectedPictureFollowsKindAndName_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("normal");
-    QTest::addColumn<QString>("hover");
-    QTest::addColumn<QString>("selected");
-    QTest::newRow("left") << 0 << "left.png"
-                          << "left_hold.png"
-                          << "left_on.png";
-    QTest::newRow("middle") << 1 << "middle.png"
-                            << "middle_hold.png"
-                            << "middle_on.png";
-    QTest::newRow("right") << 2 << "right.png"
-                           << "right_hold.png"
-                           << "right_on.png";
-    QTest::newRow("single") << 3 << "single.png"
-                            << "single_hold.png"
-                            << "single_on.png";
-    QTest::newRow("own picture") << 3 << "reset.png"
-                                 << "reset_hold.png"
-                                 << "single_hold.png";
-    QTest::newRow("case matters") << 0 << "Left.png"
-                                  << "left_hold.png"
-                                  << "left_hold.png";
+    QTest::addColumn<Pictures>("row");
+    const Pictures rows[] = {
+        {0, "left.png", "left_hold.png", "left_on.png"},
+        {1, "middle.png", "middle_hold.png", "middle_on.png"},
+        {2, "right.png", "right_hold.png", "right_on.png"},
+        {3, "single.png", "single_hold.png", "single_on.png"},
+        {3, "reset.png", "reset_hold.png", "single_hold.png"}, // its own picture
+        {0, "Left.png", "left_hold.png", "left_hold.png"},     // case matters
+    };
+    for (const Pictures& row : rows) {
+        QTest::newRow(row.normal) << row;
+    }
 }
 
 void BlackScrollerTest::selectedPictureFollowsKindAndName() {
-    QFETCH(int, kind);
-    QFETCH(QString, normal);
-    QFETCH(QString, hover);
-    QFETCH(QString, selected);
+    QFETCH(Pictures, row);
     BlackScroller button;
-    button.setKind(kind);
+    button.setKind(row.kind);
     button.setMyTracking();
-    button.setDisplayImage(normal, hover);
-    QCOMPARE(button.slotImageName(BlackScroller::NormalSlot), normal);
-    QCOMPARE(button.slotImageName(BlackScroller::HoverSlot), hover);
-    QCOMPARE(button.slotImageName(BlackScroller::SelectedSlot), selected);
+    button.setDisplayImage(row.normal, row.hover);
+    QCOMPARE(button.slotImageName(BlackScroller::NormalSlot), row.normal);
+    QCOMPARE(button.slotImageName(BlackScroller::HoverSlot), row.hover);
+    QCOMPARE(button.slotImageName(BlackScroller::SelectedSlot), row.selected);
     QVERIFY(button.swapsImages());
     QVERIFY(button.imageName().isEmpty());
 }
 
-// How the button is set up: "tracked" in the window's order (kind, tracking, pictures),
-// "tracked last" (pictures before tracking: no swapping), "untracked"; "select" and "flag" as
-// setSelected() and setIfSelect(true) before the pointer comes.
 void BlackScrollerTest::pointerSwapsPicturesWhereTracked_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("setUp");
-    QTest::addColumn<QString>("onEnter");
-    QTest::addColumn<QString>("onLeave");
-    QTest::addColumn<bool>("hand");
-    QTest::addColumn<bool>("titleSelected");
-    QTest::newRow("plain") << 1 << "tracked"
-                           << "middle_hold.png"
-                           << "middle.png" << true << false;
-    QTest::newRow("selected") << 1 << "tracked select"
-                              << "middle_hold.png"
-                              << "middle_on.png" << true << true;
-    QTest::newRow("selected, then not") << 1 << "tracked select deselect"
-                                        << "middle_hold.png"
-                                        << "middle.png" << true << false;
-    // The flag alone decides the exit picture; the title keeps its colour.
-    QTest::newRow("flag only") << 1 << "tracked flag"
-                               << "middle_hold.png"
-                               << "middle_on.png" << true << false;
-    QTest::newRow("tracking after the pictures") << 3 << "tracked last flag"
-                                                 << "middle.png"
-                                                 << "middle.png" << true << false;
-    QTest::newRow("untracked") << 2 << "untracked"
-                               << "middle.png"
-                               << "middle.png" << false << false;
-    QTest::newRow("unknown kind") << 4 << "tracked"
-                                  << "middle.png"
-                                  << "middle.png" << true << false;
-    QTest::newRow("negative kind") << -1 << "tracked"
-                                   << "middle.png"
-                                   << "middle.png" << true << false;
+    QTest::addColumn<Pointer>("row");
+    const Pointer rows[] = {
+        {"plain", 1, "tracked", "middle_hold.png", "middle.png", true, false},
+        {"selected", 1, "tracked select", "middle_hold.png", "middle_on.png", true, true},
+        {"selected, then not", 1, "tracked select deselect", "middle_hold.png", "middle.png", true,
+         false},
+        // The flag alone decides the exit picture; the title keeps its colour.
+        {"flag only", 1, "tracked flag", "middle_hold.png", "middle_on.png", true, false},
+        {"tracking after the pictures", 3, "tracked last flag", "middle.png", "middle.png", true,
+         false},
+        {"untracked", 2, "untracked", "middle.png", "middle.png", false, false},
+        {"unknown kind", 4, "tracked", "middle.png", "middle.png", true, false},
+        {"negative kind", -1, "tracked", "middle.png", "middle.png", true, false},
+    };
+    for (const Pointer& row : rows) {
+        QTest::newRow(row.name) << row;
+    }
 }
 
 void BlackScrollerTest::pointerSwapsPicturesWhereTracked() {
-    QFETCH(int, kind);
-    QFETCH(QString, setUp);
+    QFETCH(Pointer, row);
+    const QString setUp = QLatin1String(row.setUp);
     BlackScroller button;
     button.setText(QStringLiteral("5MP"));
     button.setImageName(QStringLiteral("middle.png"));
-    button.setKind(kind);
+    button.setKind(row.kind);
     if (setUp.startsWith(QLatin1String("tracked")) && !setUp.contains(QLatin1String("last"))) {
         button.setMyTracking();
     }
@@ -131,14 +115,18 @@ void BlackScrollerTest::pointerSwapsPicturesWhereTracked() {
     if (setUp.contains(QLatin1String("deselect"))) {
         button.removeSelected();
     }
-    enter(&button);
-    QTEST(button.imageName(), "onEnter");
-    QTEST(button.testAttribute(Qt::WA_SetCursor) && button.cursor().shape() == Qt::OpenHandCursor,
-          "hand");
-    leave(&button);
-    QTEST(button.imageName(), "onLeave");
+    const QPointF inside(2, 2);
+    QEnterEvent enter(inside, inside, button.mapToGlobal(inside));
+    QCoreApplication::sendEvent(&button, &enter);
+    QCOMPARE(button.imageName(), row.onEnter);
+    QCOMPARE(button.testAttribute(Qt::WA_SetCursor) &&
+                 button.cursor().shape() == Qt::OpenHandCursor,
+             row.hand);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&button, &leave);
+    QCOMPARE(button.imageName(), row.onLeave);
     QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
-    QTEST(button.titleColor() == BlackScroller::selectedTitleColor(), "titleSelected");
+    QCOMPARE(button.titleColor() == BlackScroller::selectedTitleColor(), row.titleSelected);
     QCOMPARE(button.text(), QStringLiteral("5MP"));
 }
 
