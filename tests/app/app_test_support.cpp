@@ -266,6 +266,21 @@ QByteArray lineStartingWith(const QByteArray& file, const QByteArray& prefix) {
     return {};
 }
 
+QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
+                          const QString& runtimeFolder) {
+    auto* process = new QProcess(parent);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QLatin1String(name));
+    }
+    if (!runtimeFolder.isEmpty()) {
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    }
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(VANTORELLE_EXECUTABLE), arguments);
+    return process;
+}
+
 bool enterOwnMountNamespace() {
 #ifdef __linux__
     return ::unshare(CLONE_NEWNS) == 0 &&

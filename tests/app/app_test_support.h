@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -97,6 +98,11 @@ QString shownSettings(const Tavik_CamAppDelegate& program);
 QStringList groupButtons();
 // The settings the card's file holds, in the same form (read by the settings library).
 QString storedSettings(const CameraVolume& volume);
+
+// The program's executable started with `arguments`, without any display; its runtime folder
+// (where its camera locks and socket live) is `runtimeFolder` when given.
+QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
+                          const QString& runtimeFolder = {});
 
 // Puts the test process into a mount namespace of its own, where the cards it mounts are
 // invisible to the machine and vanish with the test, also when it is killed. True when it may

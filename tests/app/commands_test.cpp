@@ -9,10 +9,6 @@
 
 #include <sys/mount.h>
 
-#ifndef VANTORELLE_EXECUTABLE
-#error "VANTORELLE_EXECUTABLE must name the program under test"
-#endif
-
 namespace {
 
 // Set by main: the test runs in a mount namespace of its own, where it may mount.
@@ -32,21 +28,16 @@ struct Run {
 };
 
 Run run(const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VANTORELLE_EXECUTABLE), arguments);
-    process.write(input);
-    process.closeWriteChannel();
+    QObject owner;
+    QProcess* process = startVantorelle(arguments, &owner);
+    process->write(input);
+    process->closeWriteChannel();
     Run result;
-    if (process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit) {
-        result.status = process.exitCode();
+    if (process->waitForFinished(10000) && process->exitStatus() == QProcess::NormalExit) {
+        result.status = process->exitCode();
     }
-    result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    result.err = QString::fromLocal8Bit(process.readAllStandardError());
+    result.out = QString::fromLocal8Bit(process->readAllStandardOutput());
+    result.err = QString::fromLocal8Bit(process->readAllStandardError());
     return result;
 }
 
@@ -133,21 +124,15 @@ void CommandsTest::usageErrorsWriteNothing_data() {
         QTest::newRow(name) << arguments << input << 2 << "" << error;
     };
     // Without any display: help, the version and usage errors never need one.
-    QTest::newRow("version") << QStringList{"--version"} << QByteArray() << 0
-                             << "vantorelle 1.0.0\n"
-                             << "";
-    QTest::newRow("short version") << QStringList{"-v"} << QByteArray() << 0 << "vantorelle 1.0.0\n"
-                                   << "";
-    QTest::newRow("toolkit option kept") << QStringList{"-platform", "offscreen", "--version"}
-                                         << QByteArray() << 0 << "vantorelle 1.0.0\n"
-                                         << "";
-    QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0
-                          << "Usage: vantorelle [options]"
-                          << "";
-    QTest::newRow("help's keys")
-        << QStringList{"--help"} << QByteArray() << 0
-        << "camera.clock=YYYY-MM-DD HH:MM:SS\n  camera.firmware (read only)\n"
-        << "";
+    const auto fine = [](const char* name, const QStringList& arguments, const char* output) {
+        QTest::newRow(name) << arguments << QByteArray() << 0 << output << "";
+    };
+    fine("version", {"--version"}, "vantorelle 1.0.0\n");
+    fine("short version", {"-v"}, "vantorelle 1.0.0\n");
+    fine("toolkit option kept", {"-platform", "offscreen", "--version"}, "vantorelle 1.0.0\n");
+    fine("help", {"--help"}, "Usage: vantorelle [options]");
+    fine("help's keys", {"--help"},
+         "camera.clock=YYYY-MM-DD HH:MM:SS\n  camera.firmware (read only)\n");
     row("unknown option", {"--bogus"}, "vantorelle: Unknown option 'bogus'.");
     row("window of two", {"--volume", "/", "--volume", "/tmp"},
         "The window shows one camera: give --volume once.");

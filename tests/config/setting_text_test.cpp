@@ -4,42 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
-struct KnownValue {
-    const char* line;
+// Every value of every key in the order of its codes, written out here rather than taken from
+// the program's table.
+const struct {
+    const char* key;
     int32_t tagSetting::*field;
-    int32_t code;
-};
-
-// Every value of every key, written out here rather than taken from the program's table.
-const KnownValue kKnownValues[] = {
-    {"photo.resolution=16MP", &tagSetting::photoResolution, 1},
-    {"photo.resolution=5MP", &tagSetting::photoResolution, 2},
-    {"photo.resolution=3MP", &tagSetting::photoResolution, 3},
-    {"photo.resolution=VGA", &tagSetting::photoResolution, 4},
-    {"photo.mode=single", &tagSetting::photoMode, 1},
-    {"photo.mode=burst", &tagSetting::photoMode, 2},
-    {"photo.mode=time-lapse", &tagSetting::photoMode, 3},
-    {"photo.interval=5", &tagSetting::timeLapseValue, 1},
-    {"photo.interval=10", &tagSetting::timeLapseValue, 2},
-    {"photo.interval=30", &tagSetting::timeLapseValue, 3},
-    {"photo.interval=60", &tagSetting::timeLapseValue, 4},
-    {"video.fhd=1080P", &tagSetting::FHDResolution, 1},
-    {"video.fhd=960P", &tagSetting::FHDResolution, 2},
-    {"video.hd=720P60", &tagSetting::HDResolution, 1},
-    {"video.hd=720P30", &tagSetting::HDResolution, 2},
-    {"tv.system=PAL", &tagSetting::tvType, 1},
-    {"tv.system=NTSC", &tagSetting::tvType, 2},
-    {"light.frequency=50Hz", &tagSetting::tvFre, 1},
-    {"light.frequency=60Hz", &tagSetting::tvFre, 2},
-    {"light.frequency=auto", &tagSetting::tvFre, 3},
-    {"auto.power-off=1min", &tagSetting::autoOffTime, 1},
-    {"auto.power-off=3min", &tagSetting::autoOffTime, 2},
-    {"auto.power-off=off", &tagSetting::autoOffTime, 3},
-    {"auto.rotation=off", &tagSetting::autoRot, 1},
-    {"auto.rotation=on", &tagSetting::autoRot, 2},
+    std::vector<const char*> values;
+} kKnownValues[] = {
+    {"photo.resolution", &tagSetting::photoResolution, {"16MP", "5MP", "3MP", "VGA"}},
+    {"photo.mode", &tagSetting::photoMode, {"single", "burst", "time-lapse"}},
+    {"photo.interval", &tagSetting::timeLapseValue, {"5", "10", "30", "60"}},
+    {"video.fhd", &tagSetting::FHDResolution, {"1080P", "960P"}},
+    {"video.hd", &tagSetting::HDResolution, {"720P60", "720P30"}},
+    {"tv.system", &tagSetting::tvType, {"PAL", "NTSC"}},
+    {"light.frequency", &tagSetting::tvFre, {"50Hz", "60Hz", "auto"}},
+    {"auto.power-off", &tagSetting::autoOffTime, {"1min", "3min", "off"}},
+    {"auto.rotation", &tagSetting::autoRot, {"off", "on"}},
 };
 
 SettingChoice choiceOf(const std::string& line) {
@@ -55,14 +39,16 @@ std::string errorOf(std::string_view line) {
 }
 
 TEST(SettingText, EveryValueReadsAsItsCodeAndPrintsAsItsName) {
-    for (const KnownValue& known : kKnownValues) {
-        const SettingChoice choice = choiceOf(known.line);
-        tagSetting setting{};
-        ASSERT_EQ(chooseSetting(setting, choice.key, choice.code), ChoiceResult::Changed)
-            << known.line;
-        EXPECT_EQ(setting.*known.field, known.code) << known.line;
-        const std::string line = known.line;
-        EXPECT_EQ(settingValueText(setting, choice.key), line.substr(line.find('=') + 1));
+    for (const auto& known : kKnownValues) {
+        for (int32_t code = 1; code <= int32_t(known.values.size()); ++code) {
+            const std::string value = known.values[std::size_t(code - 1)];
+            const SettingChoice choice = choiceOf(std::string(known.key) + "=" + value);
+            tagSetting setting{};
+            ASSERT_EQ(chooseSetting(setting, choice.key, choice.code), ChoiceResult::Changed)
+                << known.key << "=" << value;
+            EXPECT_EQ(setting.*known.field, code) << known.key << "=" << value;
+            EXPECT_EQ(settingValueText(setting, choice.key), value);
+        }
     }
     // Value names in any case, blanks around key and value.
     EXPECT_EQ(choiceOf(" tv.system = pal ").code, 1);

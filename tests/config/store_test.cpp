@@ -46,28 +46,6 @@ TEST(Loading, OnlyARegularFileCountsAndNothingWaits) {
     EXPECT_EQ(lines[0]->kind, kFormatLine);
 }
 
-TEST(Loading, BracketedPartsAreLoggedAndRecordsAreClassified) {
-    const ScratchFolder folder;
-    const std::string path = folder.file("ActionConfig");
-    writeBytes(path, "no brackets\nxx[1,1,2\n  [1,2,1,1]\n[2,A]\n[1,4]\n[1,3,1]\n");
-    ASSERT_TRUE(canOpenConfig(path));
-    const LogCapture log;
-    ConfigLineArray lines;
-    int32_t count = 0;
-    ASSERT_EQ(readAllConfig(lines, count, path), 0);
-    ASSERT_EQ(count, 6);
-    const int32_t expectedKinds[] = {kOtherLine,    kOtherLine,  kVideoLine,
-                                     kFirmwareLine, kFormatLine, kGeneralLine};
-    for (int32_t i = 0; i < count; ++i) {
-        EXPECT_EQ(lines[static_cast<std::size_t>(i)]->kind, expectedKinds[i]) << i;
-    }
-    EXPECT_STREQ(lines[1]->text, "xx[1,1,2\n");
-    EXPECT_STREQ(lines[2]->text, "[1,2,1,1]\n");
-    EXPECT_TRUE(log.contains("[1,1,2\n"));
-    EXPECT_TRUE(log.contains("[1,2,1,1]\n"));
-    EXPECT_FALSE(log.contains("no brackets"));
-}
-
 TEST(Loading, ALaterLoadReplacesEveryEarlierRecord) {
     const ScratchFolder folder;
     const std::string path = folder.file("ActionConfig");
