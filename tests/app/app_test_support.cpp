@@ -176,10 +176,31 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
 
 QString visiblePage(const Tavik_CamAppDelegate& program) {
     QStringList shown;
-    for (const char* name : {"photoView", "videoView", "generalView", "dateSetView"}) {
-        if (widget<QWidget>(program, name)->isVisible()) {
-            shown << QLatin1String(name);
+    const struct {
+        const char* page;
+        const char* menu; // the menu's entry marked while the page is shown
+    } pages[] = {{"photoView", "buttonPhotoUI"},
+                 {"videoView", "buttonVideoUI"},
+                 {"generalView", "buttonGeneralUI"},
+                 {"dateSetView", "buttonGeneralUI"}};
+    for (const auto& p : pages) {
+        if (!widget<QWidget>(program, p.page)->isVisible()) {
+            continue;
         }
+        shown << QLatin1String(p.page);
+        for (const char* menu : {"buttonPhotoUI", "buttonVideoUI", "buttonGeneralUI"}) {
+            const auto* b = widget<BlackScroller>(program, menu);
+            const bool marked = qstrcmp(menu, p.menu) == 0;
+            if (b->imageName().endsWith(QLatin1String("_on.png")) != marked ||
+                b->titleColor() != (marked ? BlackScroller::selectedTitleColor()
+                                           : BlackScroller::greyTitleColor())) {
+                shown << QStringLiteral("!") + QLatin1String(menu);
+            }
+        }
+    }
+    // The menu bar is hidden on the Date and Time page only.
+    if (widget<QWidget>(program, "setBarView")->isVisible() == shown.contains("dateSetView")) {
+        shown << QStringLiteral("!setBarView");
     }
     if (widget<QWidget>(program, "formatRequestNotice")->isVisible()) {
         shown << QStringLiteral("format-request");
@@ -219,8 +240,14 @@ QString shownSettings(const Tavik_CamAppDelegate& program) {
     if (interval->isVisibleTo(widget<QWidget>(program, "photoView"))) {
         parts << QStringLiteral("@%1").arg(interval->currentIndex() + 1);
     }
-    parts << widget<QDateEdit>(program, "date")->date().toString(Qt::ISODate) + QLatin1Char(' ') +
-                 widget<QTimeEdit>(program, "timePicker")->time().toString(Qt::ISODate);
+    const QDate date = widget<QDateEdit>(program, "date")->date();
+    const QTime time = widget<QTimeEdit>(program, "timePicker")->time();
+    parts << date.toString(Qt::ISODate) + QLatin1Char(' ') + time.toString(Qt::ISODate);
+    // Each pair of pickers agrees.
+    if (widget<QCalendarWidget>(program, "calender")->selectedDate() != date ||
+        widget<ClockFace>(program, "clock")->time() != time) {
+        parts << QStringLiteral("!pickers");
+    }
     return parts.join(QLatin1Char(' '));
 }
 

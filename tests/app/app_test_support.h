@@ -85,14 +85,16 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
              const QString& step);
 
 // The page on screen (photoView, videoView, generalView, dateSetView), several joined by "+",
-// then "format-request" and "cancel-format" for the format request's notice and its button.
+// then "format-request" and "cancel-format" for the format request's notice and its button. A
+// menu entry marked wrongly for the page, or the menu bar shown on the Date and Time page or
+// hidden elsewhere, is added with a "!".
 QString visiblePage(const Tavik_CamAppDelegate& program);
 
 // The settings as the window shows them: the chosen button of each of the eight groups ("-"
 // for none), "@n" with the time-lapse interval entry when its box is on the photo page, and the
-// date and time pickers. A button whose picture or title colour disagrees with its selection is
-// marked "!", a disabled one "~". Example: "16MP Single 1080P 720P60 PAL 50HZ Auto1 RotOff
-// 2013-12-25 18:30:05".
+// date and time pickers ("!pickers" when the calendar or the clock face disagrees). A button whose
+// picture or title colour disagrees with its selection is marked "!", a disabled one "~". Example:
+// "16MP Single 1080P 720P60 PAL 50HZ Auto1 RotOff 2013-12-25 18:30:05".
 QString shownSettings(const Tavik_CamAppDelegate& program);
 // The object names of the buttons of the eight groups.
 QStringList groupButtons();

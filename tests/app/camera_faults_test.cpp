@@ -10,7 +10,7 @@
 
 #include "blackscroller.h"
 #include "camerapaths.h"
-#include "config_io.h"
+#include "faulty_card.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,77 +31,12 @@
 
 namespace {
 
-// The one fault of a test: one file call of the settings library fails with `error` at its
-// `nth` use (every use when 0), or, when `error` is 0, the camera goes away just before it.
-enum Call { None, OpenRead, Read, Create, Write, Rename };
-struct Fault {
-    Call call = None;
-    int error = 0;
-    int nth = 1;
-    bool wholeVolume = false; // going away: the whole volume folder, not only the file
-};
-
-Fault fault;
-const CameraVolume* faultyVolume = nullptr;
-int uses = 0;
-int faultsHit = 0;
-int savesDone = 0;
-
 void vanish(const CameraVolume& volume, bool wholeVolume) {
     if (wholeVolume) {
         QDir(volume.root()).removeRecursively();
     } else {
         volume.removeConfig();
     }
-}
-
-// True when this use of `call` fails.
-bool strikes(Call call) {
-    if (fault.call != call || (++uses != fault.nth && fault.nth != 0)) {
-        return false;
-    }
-    if (fault.error == 0) {
-        vanish(*faultyVolume, fault.wholeVolume);
-        return false;
-    }
-    ++faultsHit;
-    errno = fault.error;
-    return true;
-}
-
-void arm(const Fault& f, const CameraVolume& volume) {
-    fault = f;
-    faultyVolume = &volume;
-    uses = faultsHit = savesDone = 0;
-}
-
-const config_io::Ops& faultyCard() {
-    static const config_io::Ops ops = [] {
-        using config_io::systemOps;
-        config_io::Ops o = systemOps();
-        o.openRead = [](const char* path) {
-            return strikes(OpenRead) ? -1 : systemOps().openRead(path);
-        };
-        o.read = [](int fd, void* buffer, std::size_t size) -> std::ptrdiff_t {
-            return strikes(Read) ? -1 : systemOps().read(fd, buffer, size);
-        };
-        o.createExclusive = [](const char* path, unsigned mode) {
-            return strikes(Create) ? -1 : systemOps().createExclusive(path, mode);
-        };
-        o.write = [](int fd, const void* buffer, std::size_t size) -> std::ptrdiff_t {
-            return strikes(Write) ? -1 : systemOps().write(fd, buffer, size);
-        };
-        o.rename = [](const char* from, const char* to) {
-            if (strikes(Rename)) {
-                return -1;
-            }
-            const int result = systemOps().rename(from, to);
-            savesDone += result == 0 ? 1 : 0;
-            return result;
-        };
-        return o;
-    }();
-    return ops;
 }
 
 const QStringList kUntouched{"ActionConfig", "DCIM", "vantorelle.app"};
@@ -178,13 +113,14 @@ void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy_data() {
         Call call;
         int error;
         const char* name;
-    } faults[] = {{Create, ENOSPC, "creating the new file fails with ENOSPC"},
-                  {Write, EROFS, "writing fails with EROFS"},
-                  {Rename, EIO, "the rename fails with EIO"}};
+    } faults[] = {{Call::Create, ENOSPC, "creating the new file fails with ENOSPC"},
+                  {Call::Write, EROFS, "writing fails with EROFS"},
+                  {Call::Rename, EIO, "the rename fails with EIO"}};
     for (const auto& c : choices) {
         for (const auto& f : faults) {
             QTest::addRow("%s, %s", c.name, f.name)
-                << QString::fromLatin1(c.steps) << int{f.call} << f.error << c.next << c.expected;
+                << QString::fromLatin1(c.steps) << static_cast<int>(f.call) << f.error << c.next
+                << c.expected;
         }
     }
 }
@@ -203,12 +139,11 @@ void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy() {
     for (const QString& step : before) {
         QVERIFY(runStep(*program, desktop, volume, step));
     }
-    arm({static_cast<Call>(call), error}, volume);
     {
-        const config_io::ScopedOps card(faultyCard());
+        const FaultyCard card({static_cast<Call>(call), error});
         QVERIFY(runStep(*program, desktop, volume, clicked));
+        QCOMPARE(FaultyCard::hits(), 1);
     }
-    QCOMPARE(faultsHit, 1);
     QCOMPARE(volume.config(), kLooseConfig);
     QCOMPARE(volume.entries(), kUntouched);
     QCOMPARE(shownSettings(*program), storedSettings(volume));
@@ -299,13 +234,14 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data() 
     // A file without a loadable general line cannot hold the TV system: the click shows it and
     // writes nothing there.
     const auto file = [](const char* name, const QByteArray& bytes, bool general = false) {
-        QTest::newRow(name) << "CAMERA" << bytes << int{None} << 0 << 1 << "="
+        QTest::newRow(name) << "CAMERA" << bytes << static_cast<int>(Call::None) << 0 << 1 << "="
                             << (general ? "=" : "") << 1;
     };
     // Volume names a shell would read as commands, quoting or several words, or that only look
     // like other paths: the program uses the volume's own file and media folder.
     const auto name = [](const char* row, const QString& volumeName) {
-        QTest::newRow(row) << volumeName << kFullConfig << int{None} << 0 << 1 << "="
+        QTest::newRow(row) << volumeName << kFullConfig << static_cast<int>(Call::None) << 0 << 1
+                           << "="
                            << "=" << 1;
     };
     name("spaces", "MY  CAM ERA ");
@@ -328,23 +264,26 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data() 
     file("binary junk", junk);
     file("10 MB", kFullConfig.repeated(10 * 1024 * 1024 / kFullConfig.size()), true);
     file("every line twice", kFullConfig + kFullConfig, true);
-    QTest::newRow("no file") << "CAMERA" << QByteArray() << int{None} << 0 << 1 << "no camera"
+    QTest::newRow("no file") << "CAMERA" << QByteArray() << static_cast<int>(Call::None) << 0 << 1
+                             << "no camera"
                              << "" << 0;
     QTest::newRow("folder named ActionConfig")
-        << "CAMERA" << QByteArray() << int{None} << 0 << 1 << "no camera"
+        << "CAMERA" << QByteArray() << static_cast<int>(Call::None) << 0 << 1 << "no camera"
         << "" << 0;
     QTest::newRow("no read permission")
-        << "CAMERA" << kFullConfig << int{OpenRead} << EACCES << 1 << "no camera"
+        << "CAMERA" << kFullConfig << static_cast<int>(Call::OpenRead) << EACCES << 1 << "no camera"
         << "" << 0;
     // Found, then gone for the load: the window starts from the defaults, and the click loads
     // the file, shows it and saves nothing in place of it.
     QTest::newRow("the load after the check fails")
-        << "CAMERA" << kFullConfig << int{OpenRead} << ENOENT << 2 << defaults << "=" << 1;
+        << "CAMERA" << kFullConfig << static_cast<int>(Call::OpenRead) << ENOENT << 2 << defaults
+        << "=" << 1;
     QTest::newRow("no write permission")
-        << "CAMERA" << kFullConfig << int{Create} << EACCES << 1 << "="
+        << "CAMERA" << kFullConfig << static_cast<int>(Call::Create) << EACCES << 1 << "="
         << "=" << 0;
     QTest::newRow("read error on every read")
-        << "CAMERA" << kFullConfig << int{Read} << EIO << 0 << defaults << defaults << 0;
+        << "CAMERA" << kFullConfig << static_cast<int>(Call::Read) << EIO << 0 << defaults
+        << defaults << 0;
 }
 
 void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
@@ -363,16 +302,15 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
     if (tag.startsWith(QLatin1String("folder"))) {
         QVERIFY(QDir().mkdir(volume.configPath()));
     }
-    arm({static_cast<Call>(call), error, nth}, volume);
     FakeDesktop desktop;
-    const config_io::ScopedOps card(faultyCard());
+    const FaultyCard card({static_cast<Call>(call), error, nth});
     const auto program = startProgram(volume.startPath(), desktop);
     if (atStart == QLatin1String("no camera")) {
         QVERIFY(program == nullptr);
         QCOMPARE(desktop.alerts.size(), 1);
         QCOMPARE(desktop.alerts[0].informativeText, kNoCamera);
         QCOMPARE(desktop.alerts[0].defaultButton, QStringLiteral("OK"));
-        QCOMPARE(savesDone, 0);
+        QCOMPARE(FaultyCard::saves(), 0);
         QCOMPARE(volume.entries(), bytes.isEmpty() && !tag.startsWith(QLatin1String("folder"))
                                        ? kFileGone
                                        : kUntouched);
@@ -398,10 +336,10 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
 
     const bool ntsc = shownSettings(*program).contains(QLatin1String("NTSC"));
     QVERIFY(click(*program, ntsc ? QStringLiteral("buttonPAL") : QStringLiteral("buttonNTSC")));
-    QTEST(savesDone, "saves");
+    QTEST(FaultyCard::saves(), "saves");
     const config_io::ScopedOps plain(config_io::systemOps());
     QCOMPARE(volume.entries(), kUntouched);
-    if (savesDone == 0) {
+    if (FaultyCard::saves() == 0) {
         QCOMPARE(volume.config(), bytes);
     }
     if (!afterClick.isEmpty()) {
@@ -443,12 +381,12 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram_data() {
     row("reset all", {}, before, false, "AutoResetAll", false, true);
     row("format", {}, before, false, "AutoFormatOK", false, true);
     // During a save.
-    row("file removed during the write", {}, Write, false, "NTSC", false, true);
-    row("volume removed during the write", {}, Write, true, "NTSC", false, true);
-    row("volume removed just before the rename", {}, Rename, true, "NTSC", false, true);
+    row("file removed during the write", {}, int(Call::Write), false, "NTSC", false, true);
+    row("volume removed during the write", {}, int(Call::Write), true, "NTSC", false, true);
+    row("volume removed just before the rename", {}, int(Call::Rename), true, "NTSC", false, true);
     // After the save's last look: the complete new file takes the old one's place (closing that
     // window needs an exchanging rename that card file systems do not offer everywhere).
-    row("file removed just before the rename", {}, Rename, false, "NTSC", true, false);
+    row("file removed just before the rename", {}, int(Call::Rename), false, "NTSC", true, false);
     // While an alert waits for the user, the program's timers running.
     row("reset all confirmed", {}, alert, false, "AutoResetAll", false, true);
     row("reset all cancelled", {}, cancel, false, "AutoResetAll", false, true);
@@ -457,7 +395,7 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram_data() {
     row("reset all, whole volume gone", {}, alert, true, "AutoResetAll", false, true);
     row("end-of-program warning", {"AutoDateSet", "SYNWithPC"}, alert, false, "close", false, true);
     // The camera stays: closing the window ends the program without a word.
-    row("window closed", {}, None, false, "close", true, true);
+    row("window closed", {}, int(Call::None), false, "close", true, true);
 }
 
 void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
@@ -486,9 +424,9 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
     } else if (when == BeforeClick) {
         vanish(volume, wholeVolume);
     }
-    arm({when < BeforeClick ? static_cast<Call>(when) : None, 0, 1, wholeVolume}, volume);
     {
-        const config_io::ScopedOps card(faultyCard());
+        const FaultyCard card({when < BeforeClick ? static_cast<Call>(when) : Call::None, 0, 1,
+                               [&] { vanish(volume, wholeVolume); }});
         if (click == QLatin1String("close")) {
             program->window()->close();
         } else if (!click.isEmpty()) {

@@ -35,47 +35,6 @@ const QString kFull = QStringLiteral("16MP Single 1080P 720P60 PAL 50HZ Auto1 Au
 const QString kStoredClock = QStringLiteral("2013-12-25 18:30:05");
 const QString kComputerClock = QStringLiteral("2024-03-09 14:05:30");
 
-// What every row checks besides its own columns: the menu marks the page shown (the General
-// page's entry on the Date and Time page, where the bar is hidden), the page sits in its frame,
-// and the pickers of each pair agree.
-void checkFrame(const Tavik_CamAppDelegate& program) {
-    const QString page = visiblePage(program).section(QLatin1Char('+'), 0, 0);
-    const struct {
-        const char* page;
-        const char* menu;
-        QRect frame;
-    } pages[] = {{"generalView", "buttonGeneralUI", QRect(20, 156, 520, 250)},
-                 {"photoView", "buttonPhotoUI", QRect(20, 151, 500, 200)},
-                 {"videoView", "buttonVideoUI", QRect(20, 136, 500, 200)},
-                 {"dateSetView", "buttonGeneralUI", QRect(25, 66, 505, 360)}};
-    for (const auto& p : pages) {
-        if (page == QLatin1String(p.page)) {
-            QCOMPARE(widget<QWidget>(program, p.page)->geometry(), p.frame);
-            const struct {
-                const char* button;
-                const char* picture;
-            } menus[] = {{"buttonPhotoUI", "menuleft"},
-                         {"buttonVideoUI", "menumiddle"},
-                         {"buttonGeneralUI", "menuright"}};
-            for (const auto& menu : menus) {
-                const auto* b = widget<BlackScroller>(program, menu.button);
-                const bool marked = qstrcmp(menu.button, p.menu) == 0;
-                QCOMPARE(b->imageName(),
-                         QLatin1String(menu.picture) + QLatin1String(marked ? "_on.png" : ".png"));
-                QCOMPARE(b->titleColor(), marked ? BlackScroller::selectedTitleColor()
-                                                 : BlackScroller::greyTitleColor());
-            }
-        }
-    }
-    const auto* bar = widget<QWidget>(program, "setBarView");
-    QCOMPARE(bar->isVisible(), page != QLatin1String("dateSetView"));
-    QCOMPARE(bar->geometry(), QRect(35, 76, 500, 50));
-    QCOMPARE(widget<QCalendarWidget>(program, "calender")->selectedDate(),
-             widget<QDateEdit>(program, "date")->date());
-    QCOMPARE(widget<ClockFace>(program, "clock")->time(),
-             widget<QTimeEdit>(program, "timePicker")->time());
-}
-
 QTimer* clockSyncTimer(const Tavik_CamAppDelegate& program) {
     return program.findChild<QTimer*>(QStringLiteral("clockSyncTimer"));
 }
@@ -261,10 +220,9 @@ void WindowTest::stepsShowAndStoreTheChoice() {
     const auto program = startProgram(volume.startPath(), desktop);
     QVERIFY(program != nullptr);
     QCOMPARE(program->window()->windowTitle(), QStringLiteral("vantorelle"));
-    checkFrame(*program);
     for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QVERIFY2(runStep(*program, desktop, volume, step), qPrintable(step));
-        checkFrame(*program);
+        QVERIFY2(!visiblePage(*program).contains(QLatin1Char('!')), qPrintable(step));
     }
     QTEST(visiblePage(*program), "page");
     QTEST(shownSettings(*program), "shown");

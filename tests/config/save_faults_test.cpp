@@ -1,7 +1,7 @@
 // A save interrupted at any step by the errors a camera card gives, by a kill, or by another
 // program saving at the same moment leaves ActionConfig either as it was before the save or as
 // the save meant it to be, never partial or empty, and no temporary file behind.
-#include "config_io.h"
+#include "faulty_card.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,53 +14,11 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 using namespace testing_support;
-
-enum class Step { None, Create, FirstWrite, SecondWrite, Sync, Close, Rename };
-
-// The one fault the calls below inject, and how many writes they have seen.
-Step faultyStep = Step::None;
-int faultError = 0;
-int writesSeen = 0;
-
-int failWith(int error) {
-    errno = error;
-    return -1;
-}
-
-const config_io::Ops& faultyOps() {
-    static const config_io::Ops ops = [] {
-        using config_io::systemOps;
-        config_io::Ops o = systemOps();
-        o.createExclusive = [](const char* path, unsigned mode) {
-            return faultyStep == Step::Create ? failWith(faultError)
-                                              : systemOps().createExclusive(path, mode);
-        };
-        // One byte at a time: every save is a run of short writes that must be continued.
-        o.write = [](int fd, const void* buffer, std::size_t) -> std::ptrdiff_t {
-            ++writesSeen;
-            return (faultyStep == Step::FirstWrite && writesSeen == 1) ||
-                           (faultyStep == Step::SecondWrite && writesSeen == 2)
-                       ? failWith(faultError)
-                       : systemOps().write(fd, buffer, 1);
-        };
-        o.sync = [](int fd) {
-            return faultyStep == Step::Sync ? failWith(faultError) : systemOps().sync(fd);
-        };
-        o.close = [](int fd) {
-            const int result = systemOps().close(fd);
-            return faultyStep == Step::Close ? failWith(faultError) : result;
-        };
-        o.rename = [](const char* from, const char* to) {
-            return faultyStep == Step::Rename ? failWith(faultError) : systemOps().rename(from, to);
-        };
-        return o;
-    }();
-    return ops;
-}
 
 const char* kFirst = "[1,1,1,1,1,0,0,0,0,0,0,0,0]\n[1,3,2,2,1,1,1,1,43,0,0,0,2,]\n";
 const char* kSecond = "[1,1,4,3,2,0,0,0,0,0,0,0,0]\n[1,3,1,3,1,3,31,12,67,23,59,59,1,]\n";
@@ -80,31 +38,32 @@ struct Versions {
 TEST(SaveFaults, EveryFailingStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
     Versions versions;
     LoadedConfig& second = versions.loaded[1];
-    for (const Step step : {Step::Create, Step::FirstWrite, Step::SecondWrite, Step::Sync,
-                            Step::Close, Step::Rename}) {
+    // Each step of a save: the creation, the first and the second write, the flush, the close
+    // and the rename.
+    const std::pair<Call, int> steps[] = {{Call::Create, 0}, {Call::Write, 1}, {Call::Write, 2},
+                                          {Call::Sync, 0},   {Call::Close, 0}, {Call::Rename, 0}};
+    for (const auto& [call, nth] : steps) {
         // EEXIST at the creation is a name taken at every try: the save gives up, never loops.
         for (const int error : {ENOSPC, EROFS, EIO, ENOENT, EEXIST}) {
-            SCOPED_TRACE(::testing::Message()
-                         << "step " << static_cast<int>(step) << ", " << std::strerror(error));
+            SCOPED_TRACE(::testing::Message() << "call " << static_cast<int>(call) << " use " << nth
+                                              << ", " << std::strerror(error));
             const ScratchFolder folder;
             const std::string path = folder.file("ActionConfig");
             writeBytes(path, kFirst);
-            const config_io::ScopedOps faults(faultyOps());
-            faultyStep = step;
-            faultError = error;
-            writesSeen = 0;
             const LogCapture log;
-            EXPECT_EQ(saveConfigLine(second.lines, second.count, path), -1);
-            EXPECT_EQ(errno, error); // the window names the cause from it
+            {
+                const FaultyCard card({call, error, nth, {}, true});
+                EXPECT_EQ(saveConfigLine(second.lines, second.count, path), -1);
+                EXPECT_EQ(errno, error); // the window names the cause from it
+            }
             EXPECT_EQ(readBytes(path), kFirst);
             EXPECT_EQ(folder.entries(), std::vector<std::string>{"ActionConfig"});
             EXPECT_TRUE(log.contains(std::strerror(error)));
 
-            faultyStep = Step::None;
-            writesSeen = 0;
+            const FaultyCard card({.byteWrites = true});
             ASSERT_EQ(saveConfigLine(second.lines, second.count, path), 0);
             EXPECT_EQ(readBytes(path), kSecond);
-            EXPECT_EQ(writesSeen, static_cast<int>(std::strlen(kSecond)));
+            EXPECT_EQ(FaultyCard::writes(), static_cast<int>(std::strlen(kSecond)));
         }
     }
 }
@@ -113,12 +72,7 @@ TEST(LoadFaults, AReadErrorPartWayLoadsNothing) {
     const ScratchFolder folder;
     const std::string path = folder.file("ActionConfig");
     writeBytes(path, kFirst);
-    config_io::Ops ops = config_io::systemOps();
-    ops.read = [](int fd, void* buffer, std::size_t) -> std::ptrdiff_t {
-        static int calls = 0;
-        return ++calls % 2 == 1 ? config_io::systemOps().read(fd, buffer, 10) : failWith(EIO);
-    };
-    const config_io::ScopedOps faults(ops);
+    const FaultyCard card({Call::Read, EIO, 2});
     ConfigLineArray lines;
     int32_t count = 7;
     EXPECT_EQ(readAllConfig(lines, count, path), -1);
