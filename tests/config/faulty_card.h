@@ -5,8 +5,9 @@
 
 #include "config_io.h"
 
+#include <cerrno>
 #include <functional>
-#include <optional>
+#include <utility>
 
 enum class Call { None, OpenRead, Read, Create, Write, Sync, Close, Rename };
 
@@ -20,16 +21,68 @@ struct Fault {
 
 class FaultyCard {
   public:
-    explicit FaultyCard(Fault fault = {});
-    ~FaultyCard();
+    explicit FaultyCard(Fault fault = {}) : scope_((state() = {std::move(fault)}, ops())) {}
+    ~FaultyCard() { state().fault = {}; }
     FaultyCard(const FaultyCard&) = delete;
     FaultyCard& operator=(const FaultyCard&) = delete;
 
     // Since the card was put in: faults that struck, renames that completed (saves), writes.
-    static int hits();
-    static int saves();
-    static int writes();
+    static int hits() { return state().hits; }
+    static int saves() { return state().saves; }
+    static int writes() { return state().writes; }
 
   private:
-    std::optional<config_io::ScopedOps> scope_;
+    struct State {
+        Fault fault;
+        int uses = 0, hits = 0, saves = 0, writes = 0;
+    };
+    static State& state() {
+        static State s;
+        return s;
+    }
+    // True when this use of `call` fails.
+    static bool strikes(Call call) {
+        State& s = state();
+        if (s.fault.call != call || (++s.uses != s.fault.nth && s.fault.nth != 0)) {
+            return false;
+        }
+        if (s.fault.error == 0 && s.fault.before) {
+            s.fault.before();
+        }
+        s.hits += s.fault.error != 0 ? 1 : 0;
+        errno = s.fault.error != 0 ? s.fault.error : errno;
+        return s.fault.error != 0;
+    }
+    static const config_io::Ops& ops() {
+        using config_io::systemOps;
+        static config_io::Ops o = systemOps();
+        o.openRead = [](const char* p) {
+            return strikes(Call::OpenRead) ? -1 : systemOps().openRead(p);
+        };
+        o.read = [](int fd, void* b, std::size_t n) -> std::ptrdiff_t {
+            return strikes(Call::Read) ? -1 : systemOps().read(fd, b, n);
+        };
+        o.createExclusive = [](const char* p, unsigned mode) {
+            return strikes(Call::Create) ? -1 : systemOps().createExclusive(p, mode);
+        };
+        o.write = [](int fd, const void* b, std::size_t n) -> std::ptrdiff_t {
+            ++state().writes;
+            return strikes(Call::Write)
+                       ? -1
+                       : systemOps().write(fd, b, state().fault.byteWrites ? 1 : n);
+        };
+        o.sync = [](int fd) { return strikes(Call::Sync) ? -1 : systemOps().sync(fd); };
+        // A failing close has released the descriptor all the same.
+        o.close = [](int fd) {
+            return systemOps().close(fd) != 0 || strikes(Call::Close) ? -1 : 0;
+        };
+        o.rename = [](const char* from, const char* to) {
+            const int result = strikes(Call::Rename) ? -1 : systemOps().rename(from, to);
+            state().saves += result == 0 ? 1 : 0;
+            return result;
+        };
+        return o;
+    }
+
+    config_io::ScopedOps scope_;
 };
