@@ -93,18 +93,18 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
 
     // Two cameras: the chooser offers both; Return opens the focused one.
     camera.setConfig(kFullConfig);
-    volumes.setRoots({camera.root(), other.root()});
+    volumes.setRoots({other.root(), camera.root()});
     QVERIFY(launcher.program() == nullptr && !launcher.finder()->isWaiting());
-    QCOMPARE(launcher.finder()->offered(), (QStringList{camera.root(), other.root()}));
+    QCOMPARE(launcher.finder()->offered(), (QStringList{other.root(), camera.root()}));
     auto* list = launcher.finder()->findChild<QListWidget*>(QStringLiteral("cameraList"));
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(launcher.program() != nullptr);
     QVERIFY(!launcher.finder()->isVisible());
-    QCOMPARE(QString::fromStdString(configfile_path), other.configPath());
+    QCOMPARE(QString::fromStdString(configfile_path), camera.configPath());
     QVERIFY(desktop.alerts.isEmpty());
     // Another camera coming while a window is open offers no choice.
-    volumes.setRoots({other.root(), camera.root()});
+    volumes.setRoots({camera.root(), other.root()});
     QVERIFY(!launcher.finder()->isVisible());
 
     // Closing the camera's window by hand ends the program.
