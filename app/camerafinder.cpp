@@ -122,8 +122,9 @@ BlackScroller* segmentButton(const QString& title, QWidget* parent) {
     button->setText(title);
     button->setKind(BlackScroller::Single);
     button->setImageName(QStringLiteral("single.png"));
-    button->setDisplayImage(QStringLiteral("single.png"), QStringLiteral("single_hold.png"));
+    // Tracking first, as the window's buttons do: only then does the pointer swap the pictures.
     button->setMyTracking();
+    button->setDisplayImage(QStringLiteral("single.png"), QStringLiteral("single_hold.png"));
     button->setMyButtonTitleColor(BlackScroller::greyTitleColor());
     button->setFixedSize(kButtonWidth, kButtonHeight);
     button->setFocusPolicy(Qt::StrongFocus);

@@ -90,6 +90,12 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
     launcher.start();
     QVERIFY(launcher.finder()->isVisible() && launcher.finder()->isWaiting());
     QVERIFY(launcher.program() == nullptr);
+    // Quit has the focus and answers the pointer as the window's buttons do.
+    auto* quitButton = launcher.finder()->findChild<BlackScroller*>(QStringLiteral("quitButton"));
+    QCOMPARE(launcher.finder()->focusWidget(), quitButton);
+    hover(quitButton);
+    QCOMPARE(quitButton->imageName(), QStringLiteral("single_hold.png"));
+    leave(quitButton);
 
     // Two cameras: the chooser offers both; Return opens the focused one.
     camera.setConfig(kFullConfig);
@@ -97,6 +103,7 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
     QVERIFY(launcher.program() == nullptr && !launcher.finder()->isWaiting());
     QCOMPARE(launcher.finder()->offered(), (QStringList{other.root(), camera.root()}));
     auto* list = launcher.finder()->findChild<QListWidget*>(QStringLiteral("cameraList"));
+    QCOMPARE(launcher.finder()->focusWidget(), list);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(launcher.program() != nullptr);

@@ -178,6 +178,12 @@ void WindowTest::stepsShowAndStoreTheChoice_data() {
         "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n" + kVideo + kGeneral + kFirmware,
         "PhotoUI file=" + lapse4 + " wait", "photoView",
         "3MP TimeLapse 1080P 720P60 PAL 50HZ Auto1 AutoRotOff @4 " + kStoredClock, lapse4);
+    const QByteArray lapse2 = "[1,1,3,3,2,0,0,0,0,0,0,0,0]\n";
+    const QByteArray video960 = "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n";
+    row("another writer, then an interval", lapse2 + kVideo + kGeneral + kFirmware,
+        "PhotoUI file=" + lapse2 + video960 + kGeneral + kFirmware + " down", "photoView",
+        "3MP TimeLapse 960P 720P30 PAL 50HZ Auto1 AutoRotOff @3 " + kStoredClock,
+        "[1,1,3,3,3,0,0,0,0,0,0,0,0]\n" + video960 + kGeneral + kFirmware);
     row("a time set after another writer's clock runs from there", kFullConfig,
         "AutoDateSet file=" + otherClock + " wait time=07:08:09 +5 AutoDateOK", "generalView",
         kFull + " 2025-01-02 07:08:14", generalWith("[1,3,1,1,1,1,2,1,55,7,8,14,1,]"));
