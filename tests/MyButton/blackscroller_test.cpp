@@ -7,14 +7,6 @@
 
 namespace {
 
-// The pictures a button of `kind` derives from its normal picture: hover, selected.
-struct Pictures {
-    int kind;
-    const char* normal;
-    const char* hover;
-    const char* selected;
-};
-
 // How the button is set up: "tracked" in the window's order (kind, tracking, pictures),
 // "tracked last" (pictures before tracking: no swapping), "untracked"; "select" and "flag" as
 // setSelected() and setIfSelect(true) before the pointer comes.
@@ -30,46 +22,15 @@ struct Pointer {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Pictures)
 Q_DECLARE_METATYPE(Pointer)
 
 class BlackScrollerTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void selectedPictureFollowsKindAndName_data();
-    void selectedPictureFollowsKindAndName();
     void pointerSwapsPicturesWhereTracked_data();
     void pointerSwapsPicturesWhereTracked();
 };
-
-void BlackScrollerTest::selectedPictureFollowsKindAndName_data() {
-    QTest::addColumn<Pictures>("row");
-    const Pictures rows[] = {
-        {0, "left.png", "left_hold.png", "left_on.png"},
-        {1, "middle.png", "middle_hold.png", "middle_on.png"},
-        {2, "right.png", "right_hold.png", "right_on.png"},
-        {3, "single.png", "single_hold.png", "single_on.png"},
-        {3, "reset.png", "reset_hold.png", "single_hold.png"}, // its own picture
-        {0, "Left.png", "left_hold.png", "left_hold.png"},     // case matters
-    };
-    for (const Pictures& row : rows) {
-        QTest::newRow(row.normal) << row;
-    }
-}
-
-void BlackScrollerTest::selectedPictureFollowsKindAndName() {
-    QFETCH(Pictures, row);
-    BlackScroller button;
-    button.setKind(row.kind);
-    button.setMyTracking();
-    button.setDisplayImage(row.normal, row.hover);
-    QCOMPARE(button.slotImageName(BlackScroller::NormalSlot), row.normal);
-    QCOMPARE(button.slotImageName(BlackScroller::HoverSlot), row.hover);
-    QCOMPARE(button.slotImageName(BlackScroller::SelectedSlot), row.selected);
-    QVERIFY(button.swapsImages());
-    QVERIFY(button.imageName().isEmpty());
-}
 
 void BlackScrollerTest::pointerSwapsPicturesWhereTracked_data() {
     QTest::addColumn<Pointer>("row");

@@ -3,6 +3,7 @@
 // file then holds, byte for byte. Keyboard use and what assistive technology hears follow.
 #include "app_test_support.h"
 
+#include "applook.h"
 #include "blackscroller.h"
 #include "camerafinder.h"
 #include "camerasearch.h"
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -45,6 +47,11 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The program's own style and palette, as main() sets them, tool tips included.
+    void initTestCase() {
+        applyApplicationLook();
+        QCOMPARE(QToolTip::palette(), QApplication::palette());
+    }
     void stepsShowAndStoreTheChoice_data();
     void stepsShowAndStoreTheChoice();
     void syncStoresTheComputersTimeEveryMinuteAndWarnsAtTheEnd();
@@ -126,6 +133,8 @@ void WindowTest::stepsShowAndStoreTheChoice_data() {
     row("960P and 720P30", kLooseConfig, "VideoUI 1080P 960P 720P30", "videoView",
         "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock,
         kPhoto + "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware);
+    row("1080P and 720P60", "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n", "VideoUI 1080P 720P60", "videoView",
+        "- - 1080P 720P60 - - - -" + now, "[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n");
     row("general groups, stored choices", kLooseConfig, "PAL 50HZ Auto1 AutoRotOff", "generalView",
         full);
     row("60HZ and power off", kLooseConfig, "60HZ AutoOFF", "generalView",

@@ -52,6 +52,7 @@ TEST(SettingText, EveryValueReadsAsItsCodeAndPrintsAsItsName) {
     }
     // Value names in any case, blanks around key and value.
     EXPECT_EQ(choiceOf(" tv.system = pal ").code, 1);
+    EXPECT_EQ(choiceOf("light.frequency=60HZ").code, 2);
     EXPECT_EQ(choiceOf("video.fhd=960p").text, "video.fhd=960p");
 }
 
