@@ -140,9 +140,6 @@ void CommandsTest::usageErrorsWriteNothing_data() {
     row("volume without camera", {"--volume", "/nonexistent"},
         "vantorelle: /nonexistent is no camera: it holds no readable ActionConfig.\n");
     row("unknown key", {"set", "tv.system=NTSC", "tv.sistem=PAL"}, "tv.sistem: no such setting");
-    row("unknown value", {"set", "video.hd=720P25"}, "the value is one of 720P60, 720P30");
-    row("read-only key", {"set", "camera.firmware=FW009"}, "can only be read");
-    row("key twice", {"set", "tv.system=PAL", "tv.system=NTSC"}, "tv.system is given twice");
     row("burst with VGA", {"set", "photo.mode=burst", "photo.resolution=VGA"},
         "burst shoots at 5MP only");
     row("bad profile line", {"apply", "-"},

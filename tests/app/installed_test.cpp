@@ -17,8 +17,6 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -48,33 +46,11 @@ class InstalledTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void findsCamerasAmongVolumes();
     void waitsThenOffersTheCamerasFound();
     void aCameraWhoseCardIsUnmountedCanGoAndComeBack_data();
     void aCameraWhoseCardIsUnmountedCanGoAndComeBack();
     void aSecondStartOnTheSameCameraEnds();
 };
-
-// Volumes with a camera file, without one and with a link to a file, one listed twice: the
-// cameras in the order given, each once. What else may stand at the place of ActionConfig is the
-// settings library's test.
-void InstalledTest::findsCamerasAmongVolumes() {
-    const QTemporaryDir scratch;
-    const QString a = scratch.filePath(QStringLiteral("A"));
-    const QString b = scratch.filePath(QStringLiteral("B"));
-    const QString c = scratch.filePath(QStringLiteral("C"));
-    for (const QString& root : {a, b, c}) {
-        QVERIFY(QDir().mkpath(root));
-    }
-    QFile file(a + QStringLiteral("/ActionConfig"));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kFullConfig) == kFullConfig.size());
-    QVERIFY(QFile::link(file.fileName(), c + QStringLiteral("/ActionConfig")));
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QCOMPARE(findCameras({b}), QStringList());
-    QCOMPARE(findCameras({c, b, a, c}), (QStringList{c, a}));
-    QVERIFY2(elapsed.elapsed() < 1000, "the search must never block");
-}
 
 // Finding, losing and finding a camera again is the real-card test below; here the waiting
 // window and the chooser.

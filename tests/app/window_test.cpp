@@ -24,9 +24,6 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace {
 
 QByteArray generalWith(const QByteArray& general) {
@@ -416,33 +413,6 @@ void WindowTest::picturesMatchTheReference() {
 
 namespace {
 
-// The control of `page` that holds the keyboard focus: the focused widget, or the control it
-// is part of (the calendar's days belong to the calendar).
-QWidget* focusedControl(QWidget* page) {
-    QWidget* control = QApplication::focusWidget();
-    while (control != nullptr && control->parentWidget() != page) {
-        control = control->parentWidget();
-    }
-    return control;
-}
-
-// How many pixels of two pictures of a widget differ plainly, not by a shade: a focus ring
-// changes hundreds, a faint outline of one calendar day none.
-int plainlyChangedPixels(const QImage& a, const QImage& b) {
-    int changed = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            changed += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                 std::abs(qBlue(p) - qBlue(q))}) >= 48
-                           ? 1
-                           : 0;
-        }
-    }
-    return changed;
-}
-
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
@@ -477,30 +447,11 @@ void WindowTest::theKeyboardAloneWorksTheWindow() {
     QCOMPARE(desktop.opened.size(), 1);
     QVERIFY(!button("buttonTavikWeb")->showsFocusRing());
 
-    // On the Date and Time page every Tab stop shows that it has the focus; the date and time
-    // boxes take one Tab for each of their fields.
+    // On the Date and Time page, Escape acts as Back: the General page again, focus on Date Set,
+    // nothing stored.
     button("buttonAutoDateSet")->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Return);
-    auto* page = widget<QWidget>(*program, "dateSetView");
-    QVERIFY(page->isVisible());
-    QSet<QWidget*> stops;
-    QWidget* stop = focusedControl(page);
-    QImage focused = stop->grab().toImage();
-    while (stop != nullptr && !stops.contains(stop)) {
-        press(Qt::Key_Tab);
-        QWidget* next = focusedControl(page);
-        if (next != stop) {
-            QVERIFY2(plainlyChangedPixels(stop->grab().toImage(), focused) >= 100,
-                     qPrintable(stop->objectName()));
-            stops.insert(stop);
-            stop = next;
-            focused = stop != nullptr ? stop->grab().toImage() : QImage();
-        }
-    }
-    for (const char* name : {"calender", "date", "clock", "timePicker", "buttonAutoDateOK"}) {
-        QVERIFY2(stops.contains(widget<QWidget>(*program, name)), name);
-    }
-    // Escape acts as Back: the General page again, focus on Date Set, nothing stored.
+    QCOMPARE(visiblePage(*program), QStringLiteral("dateSetView"));
     const QByteArray stored = volume.config();
     widget<QWidget>(*program, "timePicker")->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Up);
