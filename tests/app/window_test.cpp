@@ -313,6 +313,19 @@ void WindowTest::linksAndButtonsAnswerThePointer() {
         leave(button);
         QVERIFY2(button->cursor().shape() == Qt::ArrowCursor, qPrintable(name));
     }
+    // The pointer gone, every button shows its own picture and title again.
+    QCOMPARE(shownSettings(*program), kFull + QLatin1Char(' ') + kStoredClock);
+    // A button of no known kind swaps no pictures, whatever its number.
+    for (const int kind : {-1, 4}) {
+        BlackScroller odd;
+        odd.setKind(kind);
+        odd.setMyTracking();
+        odd.setImageName(QStringLiteral("middle.png"));
+        odd.setDisplayImage(QStringLiteral("middle.png"), QStringLiteral("middle_hold.png"));
+        hover(&odd);
+        QCOMPARE(odd.imageName(), QStringLiteral("middle.png"));
+        leave(&odd);
+    }
     // Chosen under the pointer, a button keeps its hover picture until the pointer leaves.
     auto* ntsc = widget<BlackScroller>(*program, "buttonNTSC");
     hover(ntsc);
