@@ -165,17 +165,4 @@ TEST(Saving, IntoAMissingFolderOrOverAFolderFailsWithoutTrace) {
     EXPECT_TRUE(log.contains("Could not save"));
 }
 
-TEST(Saving, CountsOutsideTheArrayAreClamped) {
-    const ScratchFolder folder;
-    const std::string path = folder.file("ActionConfig");
-    ConfigLineArray lines;
-    lines[99] = std::make_unique<tagConfigLine>();
-    lines[99]->kind = kFormatLine;
-    std::strcpy(lines[99]->text, "[1,4]");
-    ASSERT_EQ(saveConfigLine(lines, 1000, path), 0);
-    EXPECT_EQ(readBytes(path), "[1,4]\n");
-    ASSERT_EQ(saveConfigLine(lines, -1, path), 0);
-    EXPECT_EQ(readBytes(path), "");
-}
-
 } // namespace
