@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 #include <unistd.h>
+#include <utility>
 
 namespace testing_support {
 
@@ -58,21 +59,18 @@ std::string roundTrip(const std::string& bytes) {
     return readBytes(path);
 }
 
-LogCapture::LogCapture() {
-    setConfigLogSink([this](std::string_view line) { lines_.emplace_back(line); });
-}
+namespace {
 
-LogCapture::~LogCapture() {
-    setConfigLogSink(nullptr);
-}
+std::string logged;
+const bool logRouted = [] {
+    setConfigLogSink([](std::string_view line) { logged.append(line).append("\n"); });
+    return true;
+}();
 
-bool LogCapture::contains(const std::string& part) const {
-    for (const std::string& line : lines_) {
-        if (line.find(part) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
+} // namespace
+
+std::string takeLog() {
+    return std::exchange(logged, {});
 }
 
 } // namespace testing_support
