@@ -5,8 +5,8 @@
 #include "camerapaths.h"
 #include "clockface.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
-
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -30,20 +30,22 @@ const QByteArray kLooseConfig = "[1,1, 1,1,1]\n[1,2, 1,1]\n[1,3, 1,1,1,1,25,12,4
 
 namespace {
 
-// The eight groups: the field of the record and its buttons in the order of their codes.
+// The eight groups: the field of the record, what assistive technology hears before a button's
+// title, and the buttons in the order of their codes.
 struct Group {
     int32_t tagSetting::*field;
+    const char* caption;
     std::initializer_list<const char*> buttons;
 };
 const Group kGroups[] = {
-    {&tagSetting::photoResolution, {"16MP", "5MP", "3MP", "VGA"}},
-    {&tagSetting::photoMode, {"Single", "Burst", "TimeLapse"}},
-    {&tagSetting::FHDResolution, {"1080P", "960P"}},
-    {&tagSetting::HDResolution, {"720P60", "720P30"}},
-    {&tagSetting::tvType, {"PAL", "NTSC"}},
-    {&tagSetting::tvFre, {"50HZ", "60HZ", "Auto"}},
-    {&tagSetting::autoOffTime, {"Auto1", "Auto3", "AutoOFF"}},
-    {&tagSetting::autoRot, {"AutoRotOff", "AutoRotOn"}},
+    {&tagSetting::photoResolution, "Photo resolution", {"16MP", "5MP", "3MP", "VGA"}},
+    {&tagSetting::photoMode, "Capture mode", {"Single", "Burst", "TimeLapse"}},
+    {&tagSetting::FHDResolution, "Full HD video", {"1080P", "960P"}},
+    {&tagSetting::HDResolution, "HD video", {"720P60", "720P30"}},
+    {&tagSetting::tvType, "TV system", {"PAL", "NTSC"}},
+    {&tagSetting::tvFre, "Light frequency", {"50HZ", "60HZ", "Auto"}},
+    {&tagSetting::autoOffTime, "Auto power-off", {"Auto1", "Auto3", "AutoOFF"}},
+    {&tagSetting::autoRot, "Auto rotation", {"AutoRotOff", "AutoRotOn"}},
 };
 
 } // namespace
@@ -218,14 +220,18 @@ QString shownSettings(const Tavik_CamAppDelegate& program) {
         QString marks;
         for (const char* name : group.buttons) {
             const QString objectName = QStringLiteral("button") + QLatin1String(name);
-            const auto* b = program.window()->findChild<BlackScroller*>(objectName);
+            auto* b = program.window()->findChild<BlackScroller*>(objectName);
+            QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(b);
+            const bool heardRight = heard->state().checked == b->ifSelect() &&
+                                    heard->text(QAccessible::Name) ==
+                                        QLatin1String(group.caption) + QLatin1Char(' ') + b->text();
             const bool looksChosen = b->imageName().contains(QLatin1String("_on"));
             const bool titleChosen = b->titleColor() == BlackScroller::selectedTitleColor();
             const bool greyTitle = b->titleColor() == BlackScroller::greyTitleColor();
             const QString mark =
                 QLatin1String(!b->isEnabled() ? "~" : "") +
                 QLatin1String(b->ifSelect() != looksChosen || b->ifSelect() != titleChosen ||
-                                      b->ifSelect() == greyTitle
+                                      b->ifSelect() == greyTitle || !heardRight
                                   ? "!"
                                   : "");
             if (b->ifSelect()) {

@@ -92,8 +92,9 @@ QString visiblePage(const Tavik_CamAppDelegate& program);
 
 // The settings as the window shows them: the chosen button of each of the eight groups ("-"
 // for none), "@n" with the time-lapse interval entry when its box is on the photo page, and the
-// date and time pickers ("!pickers" when the calendar or the clock face disagrees). A button whose
-// picture or title colour disagrees with its selection is marked "!", a disabled one "~". Example:
+// date and time pickers ("!pickers" when the calendar or the clock face disagrees). A button is
+// marked "!" when its picture, its title colour or what assistive technology hears ("TV system
+// NTSC", checked or not) disagrees with its selection, and "~" when disabled. Example:
 // "16MP Single 1080P 720P60 PAL 50HZ Auto1 RotOff 2013-12-25 18:30:05".
 QString shownSettings(const Tavik_CamAppDelegate& program);
 // The object names of the buttons of the eight groups.

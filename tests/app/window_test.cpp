@@ -9,7 +9,6 @@
 #include "camerasearch.h"
 #include "clockface.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -56,7 +55,6 @@ class WindowTest : public QObject {
     void picturesMatchTheReference_data();
     void picturesMatchTheReference();
     void theKeyboardAloneWorksTheWindow();
-    void assistiveTechnologyHearsTheSettingAndItsState();
 };
 
 void WindowTest::stepsShowAndStoreTheChoice_data() {
@@ -472,32 +470,6 @@ void WindowTest::theKeyboardAloneWorksTheWindow() {
     QCOMPARE(visiblePage(*program), QStringLiteral("generalView"));
     QCOMPARE(QApplication::focusWidget(), button("buttonAutoDateSet"));
     QCOMPARE(volume.config(), stored);
-}
-
-void WindowTest::assistiveTechnologyHearsTheSettingAndItsState() {
-    const CameraVolume volume(kFullConfig);
-    FakeDesktop desktop;
-    const auto program = startProgram(volume.startPath(), desktop);
-    const auto heard = [&](const char* name) {
-        QAccessibleInterface* a =
-            QAccessible::queryAccessibleInterface(widget<QWidget>(*program, name));
-        const QAccessible::State state = a->state();
-        return a->text(QAccessible::Name) +
-               (state.checkable ? (state.checked ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
-                                : QString());
-    };
-    QCOMPARE(heard("button16MP"), QStringLiteral("Photo resolution 16MP [x]"));
-    QCOMPARE(heard("button5MP"), QStringLiteral("Photo resolution 5MP [ ]"));
-    QCOMPARE(heard("buttonAutoRotOff"), QStringLiteral("Auto rotation OFF [x]"));
-    QCOMPARE(heard("buttonAutoDateSet"), QStringLiteral("Date and time\u2026"));
-    // A second click on the chosen button leaves it chosen.
-    for (int i = 0; i < 2; ++i) {
-        QVERIFY(click(*program, QStringLiteral("buttonNTSC")));
-        QCOMPARE(heard("buttonNTSC"), QStringLiteral("TV system NTSC [x]"));
-        QCOMPARE(heard("buttonPAL"), QStringLiteral("TV system PAL [ ]"));
-    }
-    QCOMPARE(heard("buttonTavikWeb"), QStringLiteral("Open the maker's web site"));
-    QCOMPARE(heard("timeLipse"), QStringLiteral("Time-lapse interval"));
 }
 
 QTEST_MAIN(WindowTest)
