@@ -257,16 +257,6 @@ QString shownSettings(const Tavik_CamAppDelegate& program) {
     return parts.join(QLatin1Char(' '));
 }
 
-QStringList groupButtons() {
-    QStringList names;
-    for (const Group& group : kGroups) {
-        for (const char* name : group.buttons) {
-            names << QStringLiteral("button") + QLatin1String(name);
-        }
-    }
-    return names;
-}
-
 QString storedSettings(const CameraVolume& volume) {
     ConfigLineArray lines;
     int32_t count = 0;

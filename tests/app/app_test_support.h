@@ -97,8 +97,6 @@ QString visiblePage(const Tavik_CamAppDelegate& program);
 // NTSC", checked or not) disagrees with its selection, and "~" when disabled. Example:
 // "16MP Single 1080P 720P60 PAL 50HZ Auto1 RotOff 2013-12-25 18:30:05".
 QString shownSettings(const Tavik_CamAppDelegate& program);
-// The object names of the buttons of the eight groups.
-QStringList groupButtons();
 // The settings the card's file holds, in the same form (read by the settings library).
 QString storedSettings(const CameraVolume& volume);
 
