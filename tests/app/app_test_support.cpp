@@ -280,15 +280,6 @@ QString storedSettings(const CameraVolume& volume) {
     return parts.join(QLatin1Char(' '));
 }
 
-QByteArray lineStartingWith(const QByteArray& file, const QByteArray& prefix) {
-    for (const QByteArray& line : file.split('\n')) {
-        if (line.startsWith(prefix)) {
-            return line;
-        }
-    }
-    return {};
-}
-
 QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
                           const QString& runtimeFolder) {
     auto* process = new QProcess(parent);

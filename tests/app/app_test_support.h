@@ -110,9 +110,6 @@ QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
 // mount there. Called first by main.
 bool enterOwnMountNamespace();
 
-// The first line of `file` that starts with `prefix` ("[1,3," for the general line).
-QByteArray lineStartingWith(const QByteArray& file, const QByteArray& prefix);
-
 // The file of a camera with every kind of line, and its lines.
 extern const QByteArray kPhoto, kVideo, kGeneral, kFirmware, kFullConfig;
 // kFullConfig written loosely by hand: any save rewrites every line canonically, so the file
