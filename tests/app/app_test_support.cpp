@@ -170,6 +170,10 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
             ->setSelectedDate(QDate::fromString(value, Qt::ISODate));
     } else if (step.startsWith(QLatin1String("file="))) {
         volume.setConfig(value.toLatin1());
+    } else if (step.endsWith(QLatin1Char('!'))) {
+        auto* button = widget<BlackScroller>(program, qPrintable("button" + step.chopped(1)));
+        hover(button);
+        QTest::mouseClick(button, Qt::LeftButton);
     } else {
         return click(program, QStringLiteral("button") + step);
     }

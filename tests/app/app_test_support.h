@@ -71,7 +71,8 @@ void clickButton(BlackScroller* button);
 // The same on the window's button of that object name; false when there is none.
 bool click(const Tavik_CamAppDelegate& program, const QString& name);
 
-// One step of a test: a button's object name without "button" ("3MP") is clicked; besides,
+// One step of a test: a button's object name without "button" ("3MP") is clicked, with "!"
+// ("AutoBack!") without the pointer leaving it, as when its page goes away under it; besides,
 //   "cancel"      the next alert is answered with its alternate button
 //   "+N"          the computer's clock moves on N seconds
 //   "tick"        the page clock's one-second tick
