@@ -244,6 +244,9 @@ void WindowTest::stepsShowAndStoreTheChoice_data() {
     row("loaded empty, then written", "", "file=" + kFullConfig + " NTSC", "generalView",
         "16MP Single 1080P 720P60 NTSC 50HZ Auto1 AutoRotOff " + kStoredClock,
         generalWith("[1,3,2,1,1,1,25,12,43,18,30,5,1,]"));
+    row("another writer's shorter file", kFullConfig, "file=" + kGeneral + kFirmware + " NTSC",
+        "generalView", "- - - - NTSC 50HZ Auto1 AutoRotOff " + kStoredClock,
+        "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware);
 
     // Date and time page.
     row("back stores nothing, the pickers keep the choice", kFullConfig,

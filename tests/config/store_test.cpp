@@ -46,20 +46,6 @@ TEST(Loading, OnlyARegularFileCountsAndNothingWaits) {
     EXPECT_EQ(lines[0]->kind, kFormatLine);
 }
 
-TEST(Loading, ALaterLoadReplacesEveryEarlierRecord) {
-    const ScratchFolder folder;
-    const std::string path = folder.file("ActionConfig");
-    writeBytes(path, "a\nb\nc\n");
-    ConfigLineArray lines;
-    int32_t count = 0;
-    ASSERT_EQ(readAllConfig(lines, count, path), 0);
-    writeBytes(path, "[1,4]\n");
-    ASSERT_EQ(readAllConfig(lines, count, path), 0);
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(lines[1], nullptr);
-    EXPECT_EQ(lines[2], nullptr);
-}
-
 TEST(Saving, WritesOnlyRecognisedLinesAndReplacesTheFileWhole) {
     const ScratchFolder folder;
     const std::string path = folder.file("ActionConfig");
