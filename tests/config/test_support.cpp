@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -63,7 +64,11 @@ namespace {
 
 std::string logged;
 const bool logRouted = [] {
-    setConfigLogSink([](std::string_view line) { logged.append(line).append("\n"); });
+    // Like a real sink, it may do I/O that changes errno.
+    setConfigLogSink([](std::string_view line) {
+        logged.append(line).append("\n");
+        errno = EBADF;
+    });
     return true;
 }();
 
