@@ -225,7 +225,7 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing_data() 
     row("the camera's own file", kFullConfig, {}, "=", "=", 1);
     row("empty", {}, {}, "=", "", 1);
     row("binary junk", junk, {}, "=", "", 1);
-    row("10 MB", kFullConfig.repeated(10 * 1024 * 1024 / kFullConfig.size()), {}, "=", "=", 1);
+    row("10 MB", kFullConfig.repeated((qsizetype{10} << 20) / kFullConfig.size()), {}, "=", "=", 1);
     row("every line twice", kFullConfig + kFullConfig, {}, "=", "=", 1);
     row("no file", {}, {}, "no camera", "", 0);
     row("folder named ActionConfig", {}, {}, "no camera", "", 0);
