@@ -101,7 +101,9 @@ CameraDetails describeCamera(const QString& root) {
     const QStorageInfo volume(root);
     details.name =
         volume.isValid() && volume.rootPath() == root ? volume.displayName() : QDir(root).dirName();
-    if (details.name.isEmpty() || details.name == QLatin1String("/")) {
+    // A volume without a label is named by its folder, not by its whole path again.
+    if (details.name.isEmpty() || details.name == QLatin1String("/") ||
+        details.name == volume.rootPath()) {
         details.name = QDir(root).dirName();
     }
     if (volume.isValid() && volume.isReady()) {

@@ -6,6 +6,7 @@
 
 #include "blackscroller.h"
 #include "camerapaths.h"
+#include "camerasearch.h"
 #include "launcher.h"
 
 #include <QDateTime>
@@ -366,6 +367,8 @@ void InstalledTest::connectedCamerasAreFoundListedAndChangedTogether() {
     QVERIFY2(rows[0].startsWith(a.root() + QStringLiteral("\tFW001\t")), qPrintable(list.out));
     QVERIFY2(rows[1].startsWith(b.root() + QStringLiteral("\tFW002\t")), qPrintable(list.out));
     QVERIFY2(rows[1].endsWith(QLatin1String(" KiB")), qPrintable(list.out)); // free of 1 MiB
+    // The chooser names a card without a label by its folder.
+    QCOMPARE(describeCamera(a.root()).name, QStringLiteral("A"));
 
     const Run ambiguous = run({"get"});
     QCOMPARE(ambiguous.status, 2);

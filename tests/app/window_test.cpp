@@ -522,6 +522,13 @@ void WindowTest::theKeyboardAloneWorksTheWindow() {
     QCOMPARE(visiblePage(*program), QStringLiteral("generalView"));
     QCOMPARE(QApplication::focusWidget(), button("buttonAutoDateSet"));
     QCOMPARE(volume.config(), stored);
+    // A second start on this camera brings the window back to the front, keyboard and all.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    program->bringToFront();
+    QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
 void WindowTest::clockFaceInputSetsTheTime_data() {
