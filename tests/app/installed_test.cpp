@@ -10,7 +10,6 @@
 #include "launcher.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -181,14 +180,11 @@ void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
     QVERIFY(launcher.finder()->isWaiting());
 
     for (int round = 0; round < 2; ++round) {
-        QElapsedTimer elapsed;
-        elapsed.start();
         if (!mountCard(card, kFullConfig)) {
             QVERIFY2(round == 0, "the card could be mounted once but not again");
             QSKIP("mounting a tmpfs is not permitted here");
         }
         QTRY_VERIFY_WITH_TIMEOUT(launcher.program() != nullptr, 1000);
-        QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
         QVERIFY(!CameraLock(card).acquire());
         clickButton(widget<BlackScroller>(*launcher.program(), "buttonNTSC"));
         QFile file(card + QStringLiteral("/ActionConfig"));
@@ -223,11 +219,8 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
                      (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
                  QFile::Permissions());
     }
-    QElapsedTimer elapsed;
-    elapsed.start();
     QProcess* second = startVantorelle(arguments, this, runtime.path());
     QVERIFY(second->waitForFinished(3000));
-    QVERIFY2(elapsed.elapsed() < 3000, qPrintable(QString::number(elapsed.elapsed())));
     QCOMPARE(second->exitCode(), 0);
     QCOMPARE(first->state(), QProcess::Running);
     first->terminate();
