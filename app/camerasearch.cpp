@@ -99,11 +99,10 @@ CameraDetails describeCamera(const QString& root) {
     CameraDetails details;
     details.root = root;
     const QStorageInfo volume(root);
-    details.name =
-        volume.isValid() && volume.rootPath() == root ? volume.displayName() : QDir(root).dirName();
-    // A volume without a label is named by its folder, not by its whole path again.
-    if (details.name.isEmpty() || details.name == QLatin1String("/") ||
-        details.name == volume.rootPath()) {
+    // A volume is named by its label; one without a label, or a folder inside a volume, by its
+    // folder (not by its whole path, which the details show).
+    details.name = volume.isValid() && volume.rootPath() == root ? volume.name() : QString();
+    if (details.name.isEmpty()) {
         details.name = QDir(root).dirName();
     }
     if (volume.isValid() && volume.isReady()) {

@@ -21,7 +21,7 @@ struct Fault {
 
 class FaultyCard {
   public:
-    explicit FaultyCard(Fault fault = {}) : scope_((state() = {std::move(fault)}, ops())) {}
+    explicit FaultyCard(Fault fault = {}) : scope_(putIn(std::move(fault))) {}
     ~FaultyCard() { state().fault = {}; }
     FaultyCard(const FaultyCard&) = delete;
     FaultyCard& operator=(const FaultyCard&) = delete;
@@ -40,48 +40,60 @@ class FaultyCard {
         static State s;
         return s;
     }
+    // Starts the counts afresh with `fault`; the calls to put in place.
+    static const config_io::Ops& putIn(Fault fault) {
+        state() = {std::move(fault)};
+        return ops();
+    }
     // True when this use of `call` fails.
     static bool strikes(Call call) {
         State& s = state();
         if (s.fault.call != call || (++s.uses != s.fault.nth && s.fault.nth != 0)) {
             return false;
         }
-        if (s.fault.error == 0 && s.fault.before) {
-            s.fault.before();
+        if (s.fault.error == 0) {
+            if (s.fault.before) {
+                s.fault.before();
+            }
+            return false;
         }
-        s.hits += s.fault.error != 0 ? 1 : 0;
-        errno = s.fault.error != 0 ? s.fault.error : errno;
-        return s.fault.error != 0;
+        ++s.hits;
+        errno = s.fault.error;
+        return true;
     }
+    // The system's calls, each preceded by its look at the fault; built once.
     static const config_io::Ops& ops() {
-        using config_io::systemOps;
-        static config_io::Ops o = systemOps();
-        o.openRead = [](const char* p) {
-            return strikes(Call::OpenRead) ? -1 : systemOps().openRead(p);
-        };
-        o.read = [](int fd, void* b, std::size_t n) -> std::ptrdiff_t {
-            return strikes(Call::Read) ? -1 : systemOps().read(fd, b, n);
-        };
-        o.createExclusive = [](const char* p, unsigned mode) {
-            return strikes(Call::Create) ? -1 : systemOps().createExclusive(p, mode);
-        };
-        o.write = [](int fd, const void* b, std::size_t n) -> std::ptrdiff_t {
-            ++state().writes;
-            return strikes(Call::Write)
-                       ? -1
-                       : systemOps().write(fd, b, state().fault.byteWrites ? 1 : n);
-        };
-        o.sync = [](int fd) { return strikes(Call::Sync) ? -1 : systemOps().sync(fd); };
-        // A failing close has released the descriptor all the same.
-        o.close = [](int fd) {
-            return systemOps().close(fd) != 0 || strikes(Call::Close) ? -1 : 0;
-        };
-        o.rename = [](const char* from, const char* to) {
-            const int result = strikes(Call::Rename) ? -1 : systemOps().rename(from, to);
-            state().saves += result == 0 ? 1 : 0;
-            return result;
-        };
-        return o;
+        static const config_io::Ops table = [] {
+            using config_io::systemOps;
+            config_io::Ops o = systemOps();
+            o.openRead = [](const char* p) {
+                return strikes(Call::OpenRead) ? -1 : systemOps().openRead(p);
+            };
+            o.read = [](int fd, void* b, std::size_t n) -> std::ptrdiff_t {
+                return strikes(Call::Read) ? -1 : systemOps().read(fd, b, n);
+            };
+            o.createExclusive = [](const char* p, unsigned mode) {
+                return strikes(Call::Create) ? -1 : systemOps().createExclusive(p, mode);
+            };
+            o.write = [](int fd, const void* b, std::size_t n) -> std::ptrdiff_t {
+                ++state().writes;
+                return strikes(Call::Write)
+                           ? -1
+                           : systemOps().write(fd, b, state().fault.byteWrites ? 1 : n);
+            };
+            o.sync = [](int fd) { return strikes(Call::Sync) ? -1 : systemOps().sync(fd); };
+            // A failing close has released the descriptor all the same.
+            o.close = [](int fd) {
+                return systemOps().close(fd) != 0 || strikes(Call::Close) ? -1 : 0;
+            };
+            o.rename = [](const char* from, const char* to) {
+                const int result = strikes(Call::Rename) ? -1 : systemOps().rename(from, to);
+                state().saves += result == 0 ? 1 : 0;
+                return result;
+            };
+            return o;
+        }();
+        return table;
     }
 
     config_io::ScopedOps scope_;
