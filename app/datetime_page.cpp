@@ -221,21 +221,24 @@ QDateTime Tavik_CamAppDelegate::pickerDateTime() {
 // on storing a time the card does not take.
 bool Tavik_CamAppDelegate::storePickersAndSave() {
     const QDateTime value = pickerDateTime();
-    // A clock another program stored is shown by the look at the card; the one stored here is
-    // the one the user sees, so it goes on running.
-    const qint64 offset = clockOffsetMs_;
-    followCard();
-    if (clockOffsetMs_ != offset) {
-        clockOffsetMs_ = offset;
-        catchUpClock();
-    }
     const CameraClock clock{value.date().year(), value.date().month(),  value.date().day(),
                             value.time().hour(), value.time().minute(), value.time().second()};
+    // A clock another program stored is shown when the save finds it; the one stored here is
+    // the one the user sees, so it goes on running.
+    const qint64 offset = clockOffsetMs_;
     // The pickers hold only what the camera's clock can, so the choice is not refused.
-    chooseClock(settingValue, clock);
-    if (saveLines({kGeneralLine}) == 0) {
+    const int32_t saved = saveLines([&clock](tagSetting& setting) {
+        chooseClock(setting, clock);
+        return CameraEdit{.kinds = {kGeneralLine}};
+    });
+    if (saved == 0) {
+        if (clockOffsetMs_ != offset) {
+            clockOffsetMs_ = offset;
+            catchUpClock();
+        }
         return true;
     }
+    showStoredClock();
     if (timer != nullptr) {
         timer->stop();
     }

@@ -130,8 +130,20 @@ int SystemDesktopServices::runAlert(QWidget* parent, const AlertRequest& alert) 
         box.addButton(alert.alternateButton, QMessageBox::RejectRole);
     }
     box.setDefaultButton(defaultButton);
-    box.exec();
+    const QPointer<QMessageBox> outer = open_;
+    open_ = &box;
+    const int result = box.exec();
+    open_ = outer;
+    if (result == kClosed && box.clickedButton() == nullptr) {
+        return kClosed;
+    }
     return box.clickedButton() == defaultButton ? kDefaultButton : kAlternateButton;
+}
+
+void SystemDesktopServices::closeAlert() {
+    if (open_ != nullptr) {
+        open_->done(kClosed);
+    }
 }
 
 void SystemDesktopServices::openUrl(const QUrl& url) {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QDateTime>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
+class QMessageBox;
 class QWidget;
 
 // A modal alert: a title (none when empty) over its text, the default button and, when its
@@ -23,10 +25,14 @@ class DesktopServices {
     // runAlert's result when the user chose the default button.
     static constexpr int kDefaultButton = 1;
     static constexpr int kAlternateButton = 0;
+    // runAlert's result when the alert was closed by the program, not answered.
+    static constexpr int kClosed = -1;
 
     virtual ~DesktopServices() = default;
     // Shows the alert and waits for the user's answer.
     virtual int runAlert(QWidget* parent, const AlertRequest& alert) = 0;
+    // Closes the alert that is open, if any: its runAlert returns kClosed.
+    virtual void closeAlert() = 0;
     // Hands a web address or a local folder to the desktop. No shell is involved.
     virtual void openUrl(const QUrl& url) = 0;
     // The computer's local date and time.
@@ -37,6 +43,10 @@ class DesktopServices {
 class SystemDesktopServices : public DesktopServices {
   public:
     int runAlert(QWidget* parent, const AlertRequest& alert) override;
+    void closeAlert() override;
     void openUrl(const QUrl& url) override;
     QDateTime now() override;
+
+  private:
+    QPointer<QMessageBox> open_;
 };

@@ -1,8 +1,18 @@
 #include "launcher.h"
 
+#include "applook.h"
 #include "camerapaths.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QTimer>
+
+namespace {
+
+constexpr int kWaitingAfterMs = 300;
+
+} // namespace
 
 std::string cardStartPath(const QString& root) {
     QString folder = configFileOf(root);
@@ -25,13 +35,44 @@ CameraLauncher::~CameraLauncher() = default;
 
 void CameraLauncher::start() {
     lookAgain();
+    // A search that takes long (a volume that does not answer) shows the waiting window
+    // meanwhile; one that ends at once opens the camera without it.
+    QTimer::singleShot(kWaitingAfterMs, this, [this] {
+        if (program_ == nullptr && !done_ && !finder_->isVisible()) {
+            finder_->showWaiting();
+        }
+    });
 }
 
 void CameraLauncher::lookAgain() {
     if (program_ != nullptr || done_) {
         return;
     }
-    const QStringList cameras = findCameras(volumes_->roots());
+    if (searching_) {
+        searchAgain_ = true;
+        return;
+    }
+    searching_ = true;
+    worker_.run<CameraSearch>([lookup = volumes_->lookup()] { return searchCameras(lookup); },
+                              [this](CameraSearch search) {
+                                  searching_ = false;
+                                  found(search);
+                                  if (searchAgain_) {
+                                      searchAgain_ = false;
+                                      lookAgain();
+                                  }
+                              });
+}
+
+void CameraLauncher::found(const CameraSearch& search) {
+    if (program_ != nullptr || done_) {
+        return;
+    }
+    volumes_->watch(search.roots);
+    QStringList cameras;
+    for (const CameraDetails& camera : search.cameras) {
+        cameras << camera.root;
+    }
     if (cameras.size() == 1) {
         open(cameras.front());
     } else if (cameras.isEmpty()) {
@@ -39,11 +80,7 @@ void CameraLauncher::lookAgain() {
             finder_->showWaiting();
         }
     } else if (finder_->isWaiting() || !finder_->isVisible() || finder_->offered() != cameras) {
-        QList<CameraDetails> details;
-        for (const QString& root : cameras) {
-            details << describeCamera(root);
-        }
-        finder_->showChoice(details);
+        finder_->showChoice(search.cameras);
     }
 }
 
@@ -62,8 +99,9 @@ void CameraLauncher::open(const QString& root) {
     }
     // The camera is named here, not derived from a start path: its folder's own name may be
     // anything, also that of the program's bundle.
+    volumes_->watch({});
     open_path = cardStartPath(root);
-    configfile_path = QFile::encodeName(configFileOf(root)).toStdString();
+    configfile_path = configPathOf(root);
     program_ = std::make_unique<Tavik_CamAppDelegate>(services_);
     connect(program_.get(), &Tavik_CamAppDelegate::programEnded, this,
             &CameraLauncher::programEnded, Qt::QueuedConnection);
@@ -85,7 +123,8 @@ void CameraLauncher::programEnded() {
         return;
     }
     const bool cameraGone = program_->cameraWentAway();
-    program_.reset();
+    // Whatever called the end is still on the stack: the window goes once it has returned.
+    program_.release()->deleteLater();
     lock_.reset();
     if (!cameraGone) {
         done_ = true;
@@ -93,4 +132,63 @@ void CameraLauncher::programEnded() {
         return;
     }
     lookAgain();
+}
+
+namespace {
+
+// The absolute path of the running executable.
+std::string startPathOf(int argc, char* argv[]) {
+    const QString started = argc > 0 ? QFile::decodeName(argv[0]) : QString();
+    const QString executable =
+        QDir::isAbsolutePath(started) ? started : QCoreApplication::applicationFilePath();
+    return QFile::encodeName(QDir::fromNativeSeparators(executable)).toStdString();
+}
+
+// Started from the camera's card: the camera is the one beside the program, and the program
+// ends when it goes away.
+int runFromCard() {
+    CameraLock lock(QFile::decodeName(QByteArray::fromStdString(volumeRootOf(open_path))));
+    if (!lock.acquire()) {
+        return 0;
+    }
+    Tavik_CamAppDelegate delegate;
+    QObject::connect(&delegate, &Tavik_CamAppDelegate::programEnded, qApp, &QCoreApplication::quit);
+    QObject::connect(&lock, &CameraLock::raiseRequested, &delegate,
+                     &Tavik_CamAppDelegate::bringToFront);
+    if (!delegate.applicationDidFinishLaunching()) {
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+// Installed on the computer: find the camera, wait for one, or use the one named.
+int runInstalled(const QString& volume) {
+    std::unique_ptr<VolumeSource> volumes;
+    if (volume.isEmpty()) {
+        volumes = std::make_unique<MountedVolumes>();
+    } else {
+        volumes = std::make_unique<GivenVolumes>(QStringList{volume});
+    }
+    SystemDesktopServices desktop;
+    CameraLauncher launcher(volumes.get(), &desktop);
+    QObject::connect(&launcher, &CameraLauncher::finished, qApp, &QCoreApplication::exit);
+    QTimer::singleShot(0, &launcher, &CameraLauncher::start);
+    return QApplication::exec();
+}
+
+} // namespace
+
+int runWindow(int argc, char* argv[], const QString& volume) {
+    QApplication app(argc, argv);
+    // The program ends after the end-of-program steps that follow the window's closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorelle.vantorelle"));
+    applyApplicationLook();
+    installTranslations();
+
+    open_path = startPathOf(argc, argv);
+    if (volume.isEmpty() && CameraFile::present(configPathFor(open_path))) {
+        return runFromCard();
+    }
+    return runInstalled(volume);
 }

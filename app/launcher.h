@@ -6,6 +6,7 @@
 #include "camerafinder.h"
 #include "cameralock.h"
 #include "camerasearch.h"
+#include "cardworker.h"
 #include "desktopservices.h"
 #include "tavik_camappdelegate.h"
 
@@ -34,10 +35,16 @@ class CameraLauncher : public QObject {
     void finished(int status);
 
   private:
+    // Looks for cameras on the worker's thread: a volume that does not answer never stops the
+    // waiting window or the chooser.
     void lookAgain();
+    void found(const CameraSearch& search);
     void open(const QString& root);
     void programEnded();
 
+    CardWorker worker_;
+    bool searching_ = false;
+    bool searchAgain_ = false;
     VolumeSource* volumes_;
     DesktopServices* services_;
     std::unique_ptr<CameraFinder> finder_;
@@ -45,6 +52,11 @@ class CameraLauncher : public QObject {
     std::unique_ptr<CameraLock> lock_;
     bool done_ = false;
 };
+
+// Opens the window: the camera beside the program when it was started from a camera's card,
+// else the camera at `volume`, or the one connected (waiting for one, or letting the user
+// choose). The program's exit status.
+int runWindow(int argc, char* argv[], const QString& volume);
 
 // The start path a program on the card of the camera at `root` would have; a camera found by
 // the installed program is opened as if the program had been started from its card.

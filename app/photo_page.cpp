@@ -94,24 +94,29 @@ void Tavik_CamAppDelegate::MouseClickOnBtnVGA() {
 // Leaving time-lapse takes the interval box off the page; burst disables the three
 // resolutions other than 5MP, which the choice sets; time-lapse shows the box.
 void Tavik_CamAppDelegate::chooseMode(int32_t code) {
-    followCard();
-    const int32_t before = settingValue.photoMode;
-    if (chooseSetting(settingValue, SettingKey::PhotoMode, code) != ChoiceResult::Changed) {
-        return;
-    }
-    if (before == 3) {
-        detachIntervalBox();
-    }
-    setThreeResolutionsEnabled(code != 2);
-    if (code == 2) {
-        ui_->button5MP->setImageName(QStringLiteral("middle_on.png"));
-        changeSelectPRButtonImage(&settingValue);
-    }
-    changeSelectPMButtonImage(&settingValue);
-    if (code == 3) {
-        attachIntervalBox(kIntervalYAfterClick);
-    }
-    saveLines({kPhotoLine});
+    int32_t before = 0;
+    saveLines(
+        [&](tagSetting& setting) {
+            before = setting.photoMode;
+            return CameraEdit{.kinds = chooseSetting(setting, SettingKey::PhotoMode, code) ==
+                                               ChoiceResult::Changed
+                                           ? std::vector<int32_t>{kPhotoLine}
+                                           : std::vector<int32_t>{}};
+        },
+        [&] {
+            if (before == 3) {
+                detachIntervalBox();
+            }
+            setThreeResolutionsEnabled(code != 2);
+            if (code == 2) {
+                ui_->button5MP->setImageName(QStringLiteral("middle_on.png"));
+                changeSelectPRButtonImage(&settingValue);
+            }
+            changeSelectPMButtonImage(&settingValue);
+            if (code == 3) {
+                attachIntervalBox(kIntervalYAfterClick);
+            }
+        });
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnSingle() {
@@ -129,11 +134,11 @@ void Tavik_CamAppDelegate::MouseClickOnBtnTimeLapse() {
 void Tavik_CamAppDelegate::MouseClickOnComboxTimelapse() {
     // The pick is taken first: a file another program changed is shown again before it.
     const int index = ui_->timeLipse->currentIndex();
-    followCard();
     // Any pick is saved, the same interval again too; no pick (-1) keeps the stored one.
-    if (chooseSetting(settingValue, SettingKey::PhotoInterval, index + 1) !=
-        ChoiceResult::Refused) {
-        selectStoredInterval();
-    }
-    saveLines({kPhotoLine});
+    saveLines(
+        [index](tagSetting& setting) {
+            chooseSetting(setting, SettingKey::PhotoInterval, index + 1);
+            return CameraEdit{.kinds = {kPhotoLine}};
+        },
+        [this] { selectStoredInterval(); });
 }

@@ -28,7 +28,7 @@ void Tavik_CamAppDelegate::showFormatRequest() {
 }
 
 bool Tavik_CamAppDelegate::formatRequestPending() const {
-    return hasConfigLine(configLineArray, lineCount, kFormatLine);
+    return camera_->hasLine(kFormatLine);
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
@@ -38,23 +38,31 @@ void Tavik_CamAppDelegate::MouseClickOnBtnReset() {
                   .alternateButton = tr("Cancel")}) != DesktopServices::kDefaultButton) {
         return;
     }
-    followCard();
-    if (settingValue.photoMode == 3) {
-        detachIntervalBox();
-    }
-    setThreeResolutionsEnabled(true);
-    settingValue.isInit = 1;
-    settingValue.photoResolution = 2;
-    settingValue.photoMode = 1;
-    settingValue.FHDResolution = 1;
-    settingValue.HDResolution = 1;
-    settingValue.tvType = 2;
-    settingValue.tvFre = 1;
-    settingValue.autoOffTime = 2;
-    settingValue.autoRot = 2;
-    settingValue.dateStamp = 1;
-    initSelectButtonBK(&settingValue);
-    saveLines({kPhotoLine, kVideoLine, kGeneralLine});
+    int32_t modeBefore = 0;
+    saveLines(
+        [&](tagSetting& setting) {
+            modeBefore = setting.photoMode;
+            setting.photoResolution = 2;
+            setting.photoMode = 1;
+            setting.FHDResolution = 1;
+            setting.HDResolution = 1;
+            setting.tvType = 2;
+            setting.tvFre = 1;
+            setting.autoOffTime = 2;
+            setting.autoRot = 2;
+            setting.dateStamp = 1;
+            // The lines the file has are rewritten, also where nothing changes.
+            return CameraEdit{.kinds = {kPhotoLine, kVideoLine, kGeneralLine},
+                              .skipMissingLines = true};
+        },
+        [&] {
+            if (modeBefore == 3) {
+                detachIntervalBox();
+            }
+            setThreeResolutionsEnabled(true);
+            settingValue.isInit = 1;
+            initSelectButtonBK(&settingValue);
+        });
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnFormatOK() {
@@ -64,14 +72,10 @@ void Tavik_CamAppDelegate::MouseClickOnBtnFormatOK() {
                   .alternateButton = tr("Cancel")}) != DesktopServices::kDefaultButton) {
         return;
     }
-    followCard();
-    saveLines({kFormatLine});
+    saveLines([](tagSetting&) { return CameraEdit{.kinds = {kFormatLine}}; });
 }
 
 // Takes a format request back: the request line goes, every other line stays.
 void Tavik_CamAppDelegate::MouseClickOnBtnCancelFormat() {
-    followCard();
-    if (formatRequestPending()) {
-        saveLines({}, true);
-    }
+    saveLines([](tagSetting&) { return CameraEdit{.dropFormatRequest = true}; });
 }

@@ -35,13 +35,17 @@ tagSetting startupDefaults() {
     return s;
 }
 
+// A look at the card this long under way is a card that does not answer.
+constexpr qint64 kSilentCardMs = 1000;
+
 } // namespace
 
 bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     window_->setWindowTitle(QStringLiteral("vantorelle"));
     qCDebug(lcApp, "open_path=%s", open_path.c_str());
     buildConfigPath();
-    if (!canOpenConfig(configfile_path)) {
+    camera_ = std::make_unique<CameraFile>(configfile_path);
+    if (!CameraFile::present(configfile_path)) {
         runAlert({.informativeText = tr("Connection failed.  Please connect your camera."),
                   .defaultButton = tr("OK")});
         window_->close();
@@ -72,11 +76,9 @@ void Tavik_CamAppDelegate::buildConfigPath() {
 }
 
 void Tavik_CamAppDelegate::loadSettings() {
-    if (!loadFromCard()) {
-        settingValue = startupDefaults();
-        storedSetting_ = settingValue;
-        configLoaded_ = false;
-    }
+    // A file that cannot be loaded now is loaded when a look finds it readable; nothing is ever
+    // saved from the defaults.
+    settingValue = camera_->load() ? camera_->setting() : startupDefaults();
 }
 
 void Tavik_CamAppDelegate::startTimers() {
@@ -91,31 +93,41 @@ void Tavik_CamAppDelegate::startTimers() {
             &Tavik_CamAppDelegate::onUSBTimer);
 }
 
-// One look at the card tells both whether the camera is still there and whether another
-// program changed its file; only a file that cannot be read is opened a second time, to tell
-// a card that fails to read from one that is gone. A file that could not be loaded is tried
-// again when it changes, or at the next click.
+// One look at the card at a time, on the worker's thread. A look that has not come back after
+// a second is a card that does not answer: the window says so, and goes on answering the user.
 void Tavik_CamAppDelegate::onUSBTimer() {
-    const std::optional<QByteArray> bytes = readCard();
-    if (bytes) {
-        followCard(*bytes, false);
-    } else if (!canOpenConfig(configfile_path)) {
-        // Watching a folder that is going away only slows the end of the program.
-        if (!volumeWatcher_.directories().isEmpty()) {
-            volumeWatcher_.removePaths(volumeWatcher_.directories());
+    if (lookUnderWay_) {
+        // News that came while the look was under way may be newer than what it read.
+        lookAgain_ = true;
+        if (!cardSilent_ && lookStarted_.elapsed() >= kSilentCardMs) {
+            cardSilent_ = true;
+            showNotice(tr("The card is not responding."));
         }
-        // A window the user has already closed ended by the user's hand.
-        if (window_->isVisible()) {
-            cameraGone_ = true;
-        }
-        window_->close();
+        return;
     }
+    lookUnderWay_ = true;
+    lookStarted_.start();
+    cardWorker_.run<CardLook>([path = configfile_path] { return CameraFile::look(path); },
+                              [this](CardLook look) {
+                                  lookUnderWay_ = false;
+                                  onLook(look);
+                                  if (lookAgain_ && !ending_) {
+                                      lookAgain_ = false;
+                                      onUSBTimer();
+                                  }
+                              });
 }
 
 bool Tavik_CamAppDelegate::eventFilter(QObject* watched, QEvent* event) {
     // The program ends with its window, in this order: the window closes, then the warning.
     if (watched == window_.get() && event->type() == QEvent::Close && !ending_) {
-        QMetaObject::invokeMethod(this, &Tavik_CamAppDelegate::endProgram, Qt::QueuedConnection);
+        if (alertsOpen_ > 0) {
+            // The alert's handler is still running: the end comes once it has returned.
+            endAfterAlert_ = true;
+        } else {
+            QMetaObject::invokeMethod(this, &Tavik_CamAppDelegate::endProgram,
+                                      Qt::QueuedConnection);
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -136,7 +148,7 @@ void Tavik_CamAppDelegate::applicationWillTerminate() {
     timer->stop();
     // The running clock was last stored up to a minute ago: store it once more while the
     // camera is still there, so the warning below tells the truth.
-    if (canOpenConfig(configfile_path)) {
+    if (CameraFile::present(configfile_path)) {
         storePickersAndSave();
     }
     runAlert({.messageText = tr("please disconnect your camera from PC immediately to ensure "
@@ -174,5 +186,13 @@ void Tavik_CamAppDelegate::showCameraDetails() {
 }
 
 int Tavik_CamAppDelegate::runAlert(const AlertRequest& alert) {
-    return services_->runAlert(window_.get(), alert);
+    ++alertsOpen_;
+    const int answer = services_->runAlert(window_.get(), alert);
+    --alertsOpen_;
+    if (alertsOpen_ == 0 && endAfterAlert_) {
+        endAfterAlert_ = false;
+        QMetaObject::invokeMethod(this, &Tavik_CamAppDelegate::endProgram, Qt::QueuedConnection);
+    }
+    // The camera went away while the alert was open: whatever the answer, nothing follows.
+    return cameraGone_ ? DesktopServices::kClosed : answer;
 }

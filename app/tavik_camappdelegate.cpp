@@ -15,60 +15,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <vector>
 
 namespace {
-
-// More than a load ever uses (99 pieces of 99 bytes) and more than a save ever writes
-// (100 lines of 100 bytes): a difference that matters always shows in this much of the file.
-constexpr std::size_t kCardHeadBytes = 16 * 1024;
-
-// The first bytes of the file, or nothing when it is no regular file or cannot be read. The
-// read never waits: a FIFO planted in the file's place must not stop the window.
-std::optional<QByteArray> readCardHead(const std::string& path) {
-    std::string bytes;
-    if (!readConfigHead(path, kCardHeadBytes, bytes)) {
-        return std::nullopt;
-    }
-    return QByteArray::fromStdString(bytes);
-}
-
-// The bytes a successful save puts on the card, as far as they are compared.
-QByteArray savedBytes(const ConfigLineArray& lines, int32_t count) {
-    return QByteArray::fromStdString(configFileContent(lines, count))
-        .left(static_cast<qsizetype>(kCardHeadBytes));
-}
-
-std::vector<tagConfigLine> copyOfLines(const ConfigLineArray& lines, int32_t count) {
-    std::vector<tagConfigLine> copy;
-    for (int32_t i = 0; i < count; ++i) {
-        const tagConfigLine* line = lines[static_cast<std::size_t>(i)].get();
-        copy.push_back(line != nullptr ? *line : tagConfigLine{});
-    }
-    return copy;
-}
-
-void restoreLines(ConfigLineArray& lines, int32_t& count, const std::vector<tagConfigLine>& copy) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        lines[i] = i < copy.size() ? std::make_unique<tagConfigLine>(copy[i]) : nullptr;
-    }
-    count = static_cast<int32_t>(copy.size());
-}
-
-void dropFormatRequests(ConfigLineArray& lines, int32_t& count) {
-    int32_t kept = 0;
-    for (int32_t i = 0; i < count; ++i) {
-        auto& line = lines[static_cast<std::size_t>(i)];
-        if (line == nullptr || line->kind != kFormatLine) {
-            lines[static_cast<std::size_t>(kept++)] = std::move(line);
-        }
-    }
-    for (int32_t i = kept; i < count; ++i) {
-        lines[static_cast<std::size_t>(i)].reset();
-    }
-    count = kept;
-}
 
 bool sameClock(const tagSetting& a, const tagSetting& b) {
     return a.year == b.year && a.month == b.month && a.date == b.date && a.hour == b.hour &&
@@ -258,55 +207,48 @@ void Tavik_CamAppDelegate::repaintGroup(const ButtonGroup& group, const tagSetti
 }
 
 void Tavik_CamAppDelegate::chooseValue(SettingKey key, int32_t code, Repaint repaint) {
-    followCard();
-    if (chooseSetting(settingValue, key, code) != ChoiceResult::Changed) {
+    const int32_t kind = settingKeyInfo(key).lineKind;
+    saveLines(
+        [&](tagSetting& setting) {
+            return CameraEdit{.kinds = chooseSetting(setting, key, code) == ChoiceResult::Changed
+                                           ? std::vector<int32_t>{kind}
+                                           : std::vector<int32_t>{}};
+        },
+        [&] { (this->*repaint)(&settingValue); });
+}
+
+void Tavik_CamAppDelegate::onLook(const CardLook& look) {
+    // Once the program ends there is nothing to follow, and its last warning stays open.
+    if (ending_) {
         return;
     }
-    (this->*repaint)(&settingValue);
-    saveLines({settingKeyInfo(key).lineKind});
+    if (cardSilent_) {
+        cardSilent_ = false;
+        ui_->saveNotice->hide();
+    }
+    if (look.state == CardLook::Gone) {
+        // Watching a folder that is going away only slows the end of the program.
+        if (!volumeWatcher_.directories().isEmpty()) {
+            volumeWatcher_.removePaths(volumeWatcher_.directories());
+        }
+        // A window the user has already closed ended by the user's hand.
+        if (window_->isVisible()) {
+            cameraGone_ = true;
+        }
+        // An alert open on the camera that went away answers nothing any more.
+        if (alertsOpen_ > 0) {
+            services_->closeAlert();
+        }
+        window_->close();
+    } else if (camera_->follow(look)) {
+        showCard();
+    }
 }
 
-bool Tavik_CamAppDelegate::loadFromCard() {
-    // The bytes are taken before the load: should another program write in between, the next
-    // look at the card sees a difference and loads again, instead of missing the change.
-    const std::optional<QByteArray> bytes = readCardHead(configfile_path);
-    if (!bytes) {
-        return false;
-    }
-    cardBytes_ = bytes;
-    // Lines that could not be loaded are not the card's: nothing is saved from them.
-    configLoaded_ = readAllConfig(configLineArray, lineCount, configfile_path) == 0;
-    if (!configLoaded_) {
-        return false;
-    }
-    tagSetting decoded{};
-    getConfig(configLineArray, lineCount, decoded);
-    settingValue = decoded;
-    storedSetting_ = decoded;
-    return true;
-}
-
-std::optional<QByteArray> Tavik_CamAppDelegate::readCard() const {
-    return readCardHead(configfile_path);
-}
-
-bool Tavik_CamAppDelegate::followCard(bool retryFailedLoad) {
-    const std::optional<QByteArray> bytes = readCard();
-    return bytes && followCard(*bytes, retryFailedLoad);
-}
-
-bool Tavik_CamAppDelegate::followCard(const QByteArray& bytes, bool retryFailedLoad) {
-    if (bytes == cardBytes_ && (configLoaded_ || !retryFailedLoad)) {
-        return configLoaded_;
-    }
-    const tagSetting shown = settingValue;
-    const bool wasLoaded = configLoaded_;
-    if (!loadFromCard()) {
-        return false;
-    }
-    qCInfo(lcApp, "ActionConfig was changed on the card; showing it as it is now");
-    showStoredSettings(!wasLoaded || !sameClock(shown, settingValue));
-    return true;
+void Tavik_CamAppDelegate::showCard() {
+    const bool clockChanged = !sameClock(settingValue, camera_->setting());
+    settingValue = camera_->setting();
+    showStoredSettings(clockChanged);
 }
 
 void Tavik_CamAppDelegate::showStoredSettings(bool withClock) {
@@ -319,54 +261,59 @@ void Tavik_CamAppDelegate::showStoredSettings(bool withClock) {
     showFormatRequest();
 }
 
-int32_t Tavik_CamAppDelegate::saveLines(std::initializer_list<int32_t> kinds,
-                                        bool dropFormatRequest) {
-    const std::vector<tagConfigLine> before = copyOfLines(configLineArray, lineCount);
-    int32_t result = -1;
-    int error = 0;
-    // Only a file this program has seen as it is now is rewritten: one it could not load, or
-    // one that is gone (the presence watch then ends the program), is left alone.
-    // (Reading the file opens it only when it is a regular file: a file that is gone reads as
-    // nothing, which differs from the bytes of any file this program loaded.)
-    const bool attempted = configLoaded_ && readCardHead(configfile_path) == cardBytes_;
-    if (attempted) {
-        if (dropFormatRequest) {
-            dropFormatRequests(configLineArray, lineCount);
-        }
-        for (const int32_t kind : kinds) {
-            setConfigLine(configLineArray, lineCount, settingValue, kind);
-        }
-        result = saveConfigLine(configLineArray, lineCount, configfile_path);
-        error = errno;
+int32_t Tavik_CamAppDelegate::saveLines(const Edit& edit, const std::function<void()>& onSaved) {
+    const SaveResult result = camera_->change(edit);
+    if (result.reloaded) {
+        showCard();
     }
-    if (result == 0) {
-        cardBytes_ = savedBytes(configLineArray, lineCount);
-        storedSetting_ = settingValue;
-        ui_->saveNotice->hide();
-        showFormatRequest();
-        return 0;
-    }
-
-    restoreLines(configLineArray, lineCount, before);
-    const bool clockChanged = !sameClock(settingValue, storedSetting_);
-    settingValue = storedSetting_;
-    showStoredSettings(clockChanged);
     QString cause;
-    if (!attempted) {
+    switch (result.outcome) {
+    case SaveOutcome::Unchanged:
+        return 0;
+    case SaveOutcome::Saved:
+        settingValue = camera_->setting();
+        if (onSaved) {
+            onSaved();
+        }
+        showFormatRequest();
+        ui_->saveNotice->hide();
+        // Reset all stores what the file has lines for; the groups of the others show that.
+        if (!result.missing.empty()) {
+            showNotice(tr("The card's settings file has no line for some of these settings, "
+                          "so they were not changed."));
+        }
+        return 0;
+    case SaveOutcome::MissingLine:
+        cause = tr("The card's settings file has no line for this setting.");
+        break;
+    case SaveOutcome::Changing:
+        cause = tr("Another program is changing the settings on the card.");
+        break;
+    case SaveOutcome::Unreadable:
+    case SaveOutcome::Refused: // the window offers no choice the rules refuse
         cause = tr("The settings on the card could not be read.");
-    } else if (isWriteProtection(error)) {
-        cause = tr("The card is write-protected.");
-    } else if (isNoSpace(error)) {
-        cause = tr("The card is full.");
-    } else {
-        cause = tr("The card could not be written.");
+        break;
+    case SaveOutcome::WriteFailed:
+        cause = isWriteProtection(result.error) ? tr("The card is write-protected.")
+                : isNoSpace(result.error)       ? tr("The card is full.")
+                                                : tr("The card could not be written.");
+        break;
     }
-    ui_->saveNotice->setText(cause + QLatin1Char(' ') + tr("The change was not saved."));
+    // Without a file ever loaded the window keeps its defaults: there is nothing else to show.
+    if (camera_->loaded()) {
+        showCard();
+    }
+    showNotice(cause + QLatin1Char(' ') + tr("The change was not saved."));
     qCWarning(lcApp, "A change was not saved to %s: %s", configfile_path.c_str(),
-              attempted ? std::strerror(error) : "the file on the card could not be read");
+              result.outcome == SaveOutcome::WriteFailed ? std::strerror(result.error)
+                                                         : qPrintable(cause));
+    return -1;
+}
+
+void Tavik_CamAppDelegate::showNotice(const QString& text) {
+    ui_->saveNotice->setText(text);
     placeSaveNotice();
     ui_->saveNotice->show();
-    return -1;
 }
 
 void Tavik_CamAppDelegate::setUpSaveNotice() {

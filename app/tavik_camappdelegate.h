@@ -2,15 +2,18 @@
 #pragma once
 
 #include "action_config.h"
+#include "camerafile.h"
+#include "cardworker.h"
 #include "desktopservices.h"
 #include "setting_choices.h"
 
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class BlackScroller;
@@ -64,7 +67,9 @@ class Tavik_CamAppDelegate : public QObject {
     void programEnded();
 
   public slots:
-    // Presence watch: ends the program when the settings file can no longer be opened.
+    // Presence watch: asks for a look at the card, which ends the program when the settings file
+    // can no longer be opened and follows changes other programs make. The look runs on a thread
+    // of its own: a card that does not answer never stops the window.
     void onUSBTimer();
     // Clock of the date and time page: one second further.
     void onTimer();
@@ -195,28 +200,26 @@ class Tavik_CamAppDelegate : public QObject {
     void showStoredClock();
     void limitDatePickers();
 
-    // The card's file and the window in step (cardsync.cpp).
-    // Loads and decodes the file as it is on the card now; false when it cannot be loaded.
-    bool loadFromCard();
-    // Loads the file again when it is no longer what this program last loaded or wrote, or
-    // when it could not be loaded and `retryFailedLoad`, and repaints the window from it.
-    // False when the file cannot be read or loaded.
-    bool followCard(bool retryFailedLoad = true);
-    // The same with the file's first bytes as just read.
-    bool followCard(const QByteArray& bytes, bool retryFailedLoad);
-    // The file's first bytes, or nothing when it is gone, no regular file or unreadable.
-    std::optional<QByteArray> readCard() const;
+    // The card's file and the window in step.
+    // What a look at the card found: the camera gone ends the program, content another program
+    // wrote is shown.
+    void onLook(const CardLook& look);
     // Paints every page from `settingValue` after it was replaced; the date pickers too when
     // `withClock`.
     void showStoredSettings(bool withClock);
-    // Saving: drops the format request when asked, re-encodes the lines of `kinds` and
-    // rewrites the file once. On failure the record and the lines go back to what the card
-    // holds, the window is repainted and the notice says why.
-    int32_t saveLines(std::initializer_list<int32_t> kinds, bool dropFormatRequest = false);
+    // Takes the card's settings into `settingValue` and shows them, the clock when it changed.
+    void showCard();
+    // Saving: makes `edit` on the settings the card holds and saves the lines it names, through
+    // the camera's file. Done, `settingValue` is what the card holds and `onSaved` paints what
+    // the click changed; otherwise the window shows what the card holds and the notice says why.
+    // 0 when the card holds the change (or already did), -1 when not.
+    int32_t saveLines(const Edit& edit, const std::function<void()>& onSaved = {});
+    void showNotice(const QString& text);
     void setUpSaveNotice();
     void placeSaveNotice();
 
     void openLink(const char* address);
+    // The alert through the desktop; kClosed when the camera went away while it was open.
     int runAlert(const AlertRequest& alert);
 
     std::unique_ptr<DesktopServices> ownServices_;
@@ -229,15 +232,13 @@ class Tavik_CamAppDelegate : public QObject {
     QLabel* logo_ = nullptr;
 
     tagSetting settingValue{};
-    ConfigLineArray configLineArray;
-    int32_t lineCount = 0;
-    // What the card held when this program last looked at, loaded or wrote the file: its first
-    // bytes and their decoded settings.
-    std::optional<QByteArray> cardBytes_;
-    tagSetting storedSetting_{};
-    // False when the file could not be loaded at start-up: the lines are empty then, and a
-    // save would replace the camera's file with almost nothing, so none is made.
-    bool configLoaded_ = false;
+    // The camera's file: its lines, what the card holds, and every save.
+    std::unique_ptr<CameraFile> camera_;
+    CardWorker cardWorker_;
+    bool lookUnderWay_ = false;
+    bool lookAgain_ = false;
+    QElapsedTimer lookStarted_;
+    bool cardSilent_ = false; // the notice says the card does not answer
 
     ButtonGroup resolutionGroup_{};
     ButtonGroup modeGroup_{};
@@ -256,4 +257,6 @@ class Tavik_CamAppDelegate : public QObject {
     bool showingClock_ = false; // the program itself is setting the date pickers
     bool ending_ = false;
     bool cameraGone_ = false;
+    int alertsOpen_ = 0;
+    bool endAfterAlert_ = false; // the window closed while an alert was open
 };

@@ -284,16 +284,8 @@ bool readConfigHead(const std::string& path, std::size_t most, std::string& byte
     return true;
 }
 
-int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string& path) {
-    Descriptor file(config_io::ops().openRead(path.c_str()));
-    std::string bytes;
-    // A read error part-way would load a shortened file that the next save writes back: treat
-    // it like a file that cannot be opened.
-    if (!isReadableFile(file) || !readHead(file, kMostBytesLoaded, bytes)) {
-        configLog("File is not exist");
-        return -1;
-    }
-
+void loadConfigLines(std::string_view bytes, ConfigLineArray& lines, int32_t& count) {
+    bytes = bytes.substr(0, std::min(bytes.size(), kMostBytesLoaded));
     int32_t loaded = 0;
     std::size_t start = 0;
     while (start < bytes.size() && loaded < kMaxLoadedLines) {
@@ -315,14 +307,37 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
         lines[i].reset();
     }
     count = loaded;
+}
+
+int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string& path) {
+    Descriptor file(config_io::ops().openRead(path.c_str()));
+    std::string bytes;
+    // A read error part-way would load a shortened file that the next save writes back: treat
+    // it like a file that cannot be opened.
+    if (!isReadableFile(file) || !readHead(file, kMostBytesLoaded, bytes)) {
+        configLog("File is not exist");
+        return -1;
+    }
+    loadConfigLines(bytes, lines, count);
     return 0;
 }
 
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path) {
+    return saveConfigContent(configFileContent(lines, count), path, {});
+}
+
+int32_t saveConfigContent(const std::string& content, const std::string& path,
+                          const std::function<bool()>& stillCurrent) {
     const config_io::Ops& io = config_io::ops();
-    const std::string content = configFileContent(lines, count);
     const int existingMode = io.permissions(path.c_str());
     const unsigned mode = existingMode >= 0 ? static_cast<unsigned>(existingMode) : 0644U;
+    // A file that nobody may write is write-protected, also for a user whom the system would
+    // let replace it (the folder is writable, or the user is the administrator).
+    if (existingMode >= 0 && (mode & 0222U) == 0) {
+        logSaveFailure(path, "checking that the file may be written", EACCES);
+        errno = EACCES;
+        return -1;
+    }
 
     std::string temporary;
     Descriptor file(createTemporary(path, mode, temporary));
@@ -345,6 +360,11 @@ int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::s
         // one in its place.
         errno = ENOENT;
         failedStep = "finding the file again";
+    } else if (stillCurrent && !stillCurrent()) {
+        // The file changed while the new content was written and flushed: replacing it now
+        // would drop what the other writer wrote.
+        errno = EAGAIN;
+        failedStep = "finding the file as it was";
     } else if (io.rename(temporary.c_str(), path.c_str()) != 0) {
         failedStep = "replacing the file";
     }

@@ -66,6 +66,10 @@ using ConfigLineArray = std::array<std::unique_ptr<tagConfigLine>, kConfigLineSl
 // Bytes are not converted; a NUL byte ends a record's text.
 int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string& path);
 
+// Loads records from `bytes`, the file's content, exactly as readAllConfig loads them from the
+// file (only the bytes a load reads are looked at). Never fails.
+void loadConfigLines(std::string_view bytes, ConfigLineArray& lines, int32_t& count);
+
 // Writes records 0 to count-1 of kinds 1 to 5 to `path`, each as its text and a line feed (a
 // record kept as it was loaded, a format request, may already end in its own line feed, which
 // is not doubled).
@@ -73,12 +77,19 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
 // folder (never one that already exists, so planted links are not followed and saves running at
 // the same moment do not share one), is flushed to the device and then renamed over `path`, so
 // the file on disk is always one complete version. The new file gets the old one's permission
-// bits 0777, never setuid, setgid or sticky. A missing file is created, but a file that
-// disappears while the save runs is not put back. After a save, temporary files that earlier
+// bits 0777, never setuid, setgid or sticky. A file without any write permission bit is
+// write-protected: it is not replaced, and errno is EACCES. A missing file is created, but a file
+// that disappears while the save runs is not put back. After a save, temporary files that earlier
 // saves left behind are removed (names only, never followed). Returns 0 on success; on any
 // failure returns -1 with errno telling the cause of the step that failed, logs it, removes the
 // temporary file and leaves `path` as it was, byte for byte.
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path);
+
+// Saves `content` as saveConfigLine saves the lines' content. `stillCurrent`, when given, is
+// asked after the new content is flushed, just before the rename: when it answers false the
+// file is left as it is, the temporary file removed, and -1 returned with errno EAGAIN.
+int32_t saveConfigContent(const std::string& content, const std::string& path,
+                          const std::function<bool()>& stillCurrent);
 
 // The bytes a save of `lines` writes: every record of kinds 1 to 5 in order, each followed by a
 // line feed unless it already ends in one.

@@ -15,19 +15,6 @@
 #include <QTest>
 #include <QTimeEdit>
 
-#ifdef __linux__
-#include <sched.h>
-#include <sys/mount.h>
-#endif
-
-const QByteArray kPhoto = "[1,1,1,1,1,0,0,0,0,0,0,0,0]\n";
-const QByteArray kVideo = "[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n";
-const QByteArray kGeneral = "[1,3,1,1,1,1,25,12,43,18,30,5,1,]\n";
-const QByteArray kFirmware = "[2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]\n";
-const QByteArray kFullConfig = kPhoto + kVideo + kGeneral + kFirmware;
-const QByteArray kLooseConfig = "[1,1, 1,1,1]\n[1,2, 1,1]\n[1,3, 1,1,1,1,25,12,43,18,30,5,1]\n"
-                                "[2,FW001]\n";
-
 namespace {
 
 // The eight groups: the field of the record, what assistive technology hears before a button's
@@ -52,8 +39,12 @@ const Group kGroups[] = {
 
 int FakeDesktop::runAlert(QWidget*, const AlertRequest& alert) {
     alerts.append(alert);
+    closed = false;
     if (duringAlert) {
         duringAlert();
+    }
+    if (closed) {
+        return kClosed;
     }
     if (answers.empty()) {
         return kDefaultButton;
@@ -61,46 +52,6 @@ int FakeDesktop::runAlert(QWidget*, const AlertRequest& alert) {
     const int answer = answers.front();
     answers.pop_front();
     return answer;
-}
-
-CameraVolume::CameraVolume(const QByteArray& config, const QString& volumeName)
-    : volumeName_(volumeName) {
-    QDir(scratch_.path()).mkpath(volumeName_ + QStringLiteral("/vantorelle.app"));
-    QDir(scratch_.path()).mkpath(volumeName_ + QStringLiteral("/DCIM"));
-    setConfig(config);
-}
-
-QString CameraVolume::root() const {
-    return scratch_.path() + QLatin1Char('/') + volumeName_;
-}
-
-QString CameraVolume::configPath() const {
-    return root() + QStringLiteral("/ActionConfig");
-}
-
-std::string CameraVolume::startPath() const {
-    return QFile::encodeName(root() + QStringLiteral("/vantorelle.app/vantorelle")).toStdString();
-}
-
-QByteArray CameraVolume::config() const {
-    QFile file(configPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void CameraVolume::setConfig(const QByteArray& bytes) const {
-    QFile file(configPath());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(bytes);
-    }
-}
-
-bool CameraVolume::removeConfig() const {
-    return QFile::remove(configPath());
-}
-
-QStringList CameraVolume::entries() const {
-    return QDir(root()).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 std::unique_ptr<Tavik_CamAppDelegate> startProgram(const std::string& startPath,
@@ -150,7 +101,7 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
     } else if (step == QLatin1String("tick")) {
         program.onTimer();
     } else if (step == QLatin1String("wait")) {
-        QTest::qWait(250);
+        QTest::qWait(350);
     } else if (step == QLatin1String("back")) {
         program.MouseClickOnBtnBack();
     } else if (step == QLatin1String("down")) {
@@ -213,6 +164,9 @@ QString visiblePage(const Tavik_CamAppDelegate& program) {
     }
     if (widget<QWidget>(program, "buttonCancelFormat")->isVisible()) {
         shown << QStringLiteral("cancel-format");
+    }
+    if (widget<QWidget>(program, "saveNotice")->isVisible()) {
+        shown << QStringLiteral("notice");
     }
     return shown.join(QLatin1Char('+'));
 }
@@ -282,28 +236,4 @@ QString storedSettings(const CameraVolume& volume) {
     parts << QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", s.year, s.month, s.date, s.hour,
                                s.minute, s.second);
     return parts.join(QLatin1Char(' '));
-}
-
-QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
-                          const QString& runtimeFolder) {
-    auto* process = new QProcess(parent);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QLatin1String(name));
-    }
-    if (!runtimeFolder.isEmpty()) {
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
-    }
-    process->setProcessEnvironment(environment);
-    process->start(QStringLiteral(VANTORELLE_EXECUTABLE), arguments);
-    return process;
-}
-
-bool enterOwnMountNamespace() {
-#ifdef __linux__
-    return ::unshare(CLONE_NEWNS) == 0 &&
-           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-#else
-    return false;
-#endif
 }

@@ -3,13 +3,11 @@
 // window shows and the card holds, each as one line of text that a test compares.
 #pragma once
 
+#include "camera_volume.h"
 #include "desktopservices.h"
 #include "tavik_camappdelegate.h"
 
-#include <QByteArray>
 #include <QList>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <deque>
@@ -23,6 +21,7 @@ class BlackScroller;
 class FakeDesktop : public DesktopServices {
   public:
     int runAlert(QWidget* parent, const AlertRequest& alert) override;
+    void closeAlert() override { closed = true; }
     void openUrl(const QUrl& url) override { opened.append(url); }
     QDateTime now() override { return clock; }
 
@@ -31,27 +30,7 @@ class FakeDesktop : public DesktopServices {
     QList<QUrl> opened;
     QDateTime clock{QDate(2024, 3, 9), QTime(14, 5, 30)};
     std::function<void()> duringAlert;
-};
-
-// A camera volume: <scratch>/<volumeName>/ActionConfig, DCIM and the program in vantorelle.app.
-class CameraVolume {
-  public:
-    explicit CameraVolume(const QByteArray& config,
-                          const QString& volumeName = QStringLiteral("CAMERA"));
-
-    QString root() const;
-    QString configPath() const;
-    // The start path of a program installed on this volume.
-    std::string startPath() const;
-    QByteArray config() const;
-    void setConfig(const QByteArray& bytes) const;
-    bool removeConfig() const;
-    // The names in the volume's root folder, hidden ones (a left-over temporary file) too.
-    QStringList entries() const;
-
-  private:
-    QTemporaryDir scratch_;
-    QString volumeName_;
+    bool closed = false; // the program closed the alert that was open
 };
 
 // A controller started on `startPath` with `desktop`; null when start-up reported no camera.
@@ -76,7 +55,7 @@ bool click(const Tavik_CamAppDelegate& program, const QString& name);
 //   "cancel"      the next alert is answered with its alternate button
 //   "+N"          the computer's clock moves on N seconds
 //   "tick"        the page clock's one-second tick
-//   "wait"        a quarter of a second passes: the presence watch looks at the card
+//   "wait"        a third of a second passes: the presence watch looks at the card
 //   "back"        Back while the menu bar is shown (as Escape does)
 //   "down"        Down in the time-lapse interval box
 //   "pageup"      Page Up on the clock face
@@ -86,7 +65,8 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
              const QString& step);
 
 // The page on screen (photoView, videoView, generalView, dateSetView), several joined by "+",
-// then "format-request" and "cancel-format" for the format request's notice and its button. A
+// then "format-request" and "cancel-format" for the format request's notice and its button, and
+// "notice" while the notice of a change not saved is shown. A
 // menu entry marked wrongly for the page, or the menu bar shown on the Date and Time page or
 // hidden elsewhere, is added with a "!".
 QString visiblePage(const Tavik_CamAppDelegate& program);
@@ -100,19 +80,3 @@ QString visiblePage(const Tavik_CamAppDelegate& program);
 QString shownSettings(const Tavik_CamAppDelegate& program);
 // The settings the card's file holds, in the same form (read by the settings library).
 QString storedSettings(const CameraVolume& volume);
-
-// The program's executable started with `arguments`, without any display; its runtime folder
-// (where its camera locks and socket live) is `runtimeFolder` when given.
-QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
-                          const QString& runtimeFolder = {});
-
-// Puts the test process into a mount namespace of its own, where the cards it mounts are
-// invisible to the machine and vanish with the test, also when it is killed. True when it may
-// mount there. Called first by main.
-bool enterOwnMountNamespace();
-
-// The file of a camera with every kind of line, and its lines.
-extern const QByteArray kPhoto, kVideo, kGeneral, kFirmware, kFullConfig;
-// kFullConfig written loosely by hand: any save rewrites every line canonically, so the file
-// staying as it is proves that nothing was written.
-extern const QByteArray kLooseConfig;

@@ -5,8 +5,11 @@
 
 #include "config_io.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <functional>
+#include <thread>
 #include <utility>
 
 enum class Call { None, OpenRead, Read, Create, Write, Sync, Close, Rename };
@@ -90,6 +93,46 @@ class FaultyCard {
                 const int result = strikes(Call::Rename) ? -1 : systemOps().rename(from, to);
                 state().saves += result == 0 ? 1 : 0;
                 return result;
+            };
+            return o;
+        }();
+        return table;
+    }
+
+    config_io::ScopedOps scope_;
+};
+
+// A card, or a volume, that does not answer: every open and read waits for as long as the
+// StalledCard lives (or until release()), on whichever thread makes it.
+class StalledCard {
+  public:
+    StalledCard() : scope_(ops()) { stalled() = true; }
+    ~StalledCard() {
+        release();
+        // A call that was waiting leaves the table before it goes.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    StalledCard(const StalledCard&) = delete;
+    StalledCard& operator=(const StalledCard&) = delete;
+    void release() { stalled() = false; }
+
+  private:
+    static std::atomic<bool>& stalled() {
+        static std::atomic<bool> s{false};
+        return s;
+    }
+    static void wait() {
+        while (stalled()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    static const config_io::Ops& ops() {
+        static const config_io::Ops table = [] {
+            using config_io::systemOps;
+            config_io::Ops o = systemOps();
+            o.openRead = [](const char* p) { return wait(), systemOps().openRead(p); };
+            o.read = [](int fd, void* b, std::size_t n) {
+                return wait(), systemOps().read(fd, b, n);
             };
             return o;
         }();

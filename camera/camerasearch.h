@@ -2,12 +2,14 @@
 // is a mounted volume whose root holds ActionConfig as a readable regular file.
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QSocketNotifier;
@@ -17,12 +19,19 @@ class VolumeSource : public QObject {
     Q_OBJECT
 
   public:
-    using QObject::QObject;
-    virtual QStringList roots() const = 0;
+    explicit VolumeSource(QObject* parent = nullptr);
+    // Lists the roots; it may run on any thread, and may wait on a volume that does not answer.
+    virtual std::function<QStringList()> lookup() const = 0;
+    // Watches the folders of those of `roots` where a camera's card may be: a file coming or
+    // going there (ActionConfig copied back onto a card that stayed mounted) is news too.
+    void watch(const QStringList& roots);
 
   signals:
-    // Volumes may have come or gone: look again.
+    // Volumes, or the files at their roots, may have come or gone: look again.
     void changed();
+
+  private:
+    QFileSystemWatcher watcher_;
 };
 
 // Tells when a volume is mounted or unmounted. On Linux the kernel reports every change of the
@@ -50,7 +59,7 @@ class MountedVolumes : public VolumeSource {
 
   public:
     explicit MountedVolumes(QObject* parent = nullptr);
-    QStringList roots() const override;
+    std::function<QStringList()> lookup() const override;
 
   private:
     MountWatch watch_;
@@ -62,7 +71,7 @@ class GivenVolumes : public VolumeSource {
 
   public:
     explicit GivenVolumes(QStringList roots, QObject* parent = nullptr);
-    QStringList roots() const override { return roots_; }
+    std::function<QStringList()> lookup() const override;
     // Replaces the list and tells that it changed.
     void setRoots(const QStringList& roots);
 
@@ -73,9 +82,6 @@ class GivenVolumes : public VolumeSource {
 
 // The root folders of the volumes the system has mounted now.
 QStringList mountedVolumeRoots();
-
-// The settings file of the camera whose volume is mounted at `root`.
-QString configFileOf(const QString& root);
 
 // True when `root` holds ActionConfig as a readable regular file.
 bool isCameraRoot(const QString& root);
@@ -93,3 +99,10 @@ struct CameraDetails {
 
 // Reads the firmware version from the camera's file and the free space of its volume.
 CameraDetails describeCamera(const QString& root);
+
+// One search: the roots looked at and the cameras among them, described.
+struct CameraSearch {
+    QStringList roots;
+    QList<CameraDetails> cameras;
+};
+CameraSearch searchCameras(const std::function<QStringList()>& lookup);

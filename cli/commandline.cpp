@@ -205,3 +205,11 @@ CommandLine readCommandLine(const QStringList& arguments) {
     }
     return result;
 }
+
+CommandLine readCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return readCommandLine(arguments);
+}

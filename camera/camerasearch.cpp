@@ -1,6 +1,6 @@
 #include "camerasearch.h"
 
-#include "action_config.h"
+#include "camerafile.h"
 #include "camerapaths.h"
 #include "setting_choices.h"
 
@@ -40,12 +40,54 @@ MountWatch::~MountWatch() {
 #endif
 }
 
+namespace {
+
+// Folders where no camera's card is ever mounted but other programs keep making files.
+bool mayHoldCard(const QString& root) {
+    static const QStringList kBusy = {"/", "/tmp", "/var/tmp", "/run"};
+    static const QStringList kSystem = {"/proc/", "/sys/", "/dev/", "/run/"};
+    if (kBusy.contains(root)) {
+        return false;
+    }
+    for (const QString& prefix : kSystem) {
+        if (root.startsWith(prefix) && !root.startsWith(QLatin1String("/run/media/"))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+VolumeSource::VolumeSource(QObject* parent) : QObject(parent) {
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &VolumeSource::changed);
+}
+
+void VolumeSource::watch(const QStringList& roots) {
+    QStringList wanted;
+    for (const QString& root : roots) {
+        if (mayHoldCard(root)) {
+            wanted << root;
+        }
+    }
+    const QStringList watched = watcher_.directories();
+    if (watched == wanted) {
+        return;
+    }
+    if (!watched.isEmpty()) {
+        watcher_.removePaths(watched);
+    }
+    if (!wanted.isEmpty()) {
+        watcher_.addPaths(wanted);
+    }
+}
+
 MountedVolumes::MountedVolumes(QObject* parent) : VolumeSource(parent) {
     connect(&watch_, &MountWatch::changed, this, &VolumeSource::changed);
 }
 
-QStringList MountedVolumes::roots() const {
-    return mountedVolumeRoots();
+std::function<QStringList()> MountedVolumes::lookup() const {
+    return &mountedVolumeRoots;
 }
 
 QStringList mountedVolumeRoots() {
@@ -65,24 +107,17 @@ GivenVolumes::GivenVolumes(QStringList roots, QObject* parent)
     connect(&watch_, &MountWatch::changed, this, &VolumeSource::changed);
 }
 
+std::function<QStringList()> GivenVolumes::lookup() const {
+    return [roots = roots_] { return roots; };
+}
+
 void GivenVolumes::setRoots(const QStringList& roots) {
     roots_ = roots;
     emit changed();
 }
 
-QString configFileOf(const QString& root) {
-    QString folder = QDir::fromNativeSeparators(root);
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) {
-        folder.chop(1);
-    }
-    if (folder == QLatin1String("/")) {
-        folder.clear();
-    }
-    return folder + QLatin1String(kConfigFileName);
-}
-
 bool isCameraRoot(const QString& root) {
-    return canOpenConfig(QFile::encodeName(configFileOf(root)).toStdString());
+    return CameraFile::present(configPathOf(root));
 }
 
 QStringList findCameras(const QStringList& roots) {
@@ -108,13 +143,20 @@ CameraDetails describeCamera(const QString& root) {
     if (volume.isValid() && volume.isReady()) {
         details.bytesFree = volume.bytesAvailable();
     }
-    ConfigLineArray lines;
-    int32_t count = 0;
-    if (readAllConfig(lines, count, QFile::encodeName(configFileOf(root)).toStdString()) == 0) {
-        tagSetting setting{};
-        getConfig(lines, count, setting);
+    CameraFile file(configPathOf(root));
+    if (file.load()) {
         // As "get" prints it: a planted version cannot break a line of "list" or the chooser.
-        details.firmware = QString::fromStdString(settingValueText(setting, SettingKey::Firmware));
+        details.firmware =
+            QString::fromStdString(settingValueText(file.setting(), SettingKey::Firmware));
     }
     return details;
+}
+
+CameraSearch searchCameras(const std::function<QStringList()>& lookup) {
+    CameraSearch search;
+    search.roots = lookup();
+    for (const QString& root : findCameras(search.roots)) {
+        search.cameras << describeCamera(root);
+    }
+    return search;
 }

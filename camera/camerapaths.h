@@ -1,6 +1,9 @@
 // Where the camera is: the program is started from "vantorelle.app" at the root of the
-// camera's volume, and the camera's settings file lies beside that bundle.
+// camera's volume, and the camera's settings file and media folder lie beside that bundle.
+// Every path to the camera's file is made here.
 #pragma once
+
+#include <QString>
 
 #include <string>
 
@@ -19,3 +22,11 @@ std::string volumeRootOf(const std::string& startPath);
 
 // The settings file that belongs to a program started from `startPath`.
 std::string configPathFor(const std::string& startPath);
+
+// The settings file of the camera whose volume is mounted at `root`, as a path and as the
+// bytes the system's file calls take.
+QString configFileOf(const QString& root);
+std::string configPathOf(const QString& root);
+
+// The folder of the camera whose settings file is `configPath`.
+QString cameraRootOf(const std::string& configPath);

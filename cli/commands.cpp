@@ -1,6 +1,7 @@
 #include "commands.h"
 
-#include "action_config.h"
+#include "camerafile.h"
+#include "camerapaths.h"
 #include "camerasearch.h"
 #include "setting_choices.h"
 
@@ -12,6 +13,10 @@
 #include <cerrno>
 #include <cstring>
 #include <variant>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -46,24 +51,6 @@ QString shown(const QString& root) {
     return QDir::toNativeSeparators(root);
 }
 
-std::string configPathOf(const QString& root) {
-    return QFile::encodeName(configFileOf(root)).toStdString();
-}
-
-// The camera's file, loaded and decoded.
-struct CameraFile {
-    ConfigLineArray lines;
-    int32_t count = 0;
-    tagSetting setting{};
-    bool load(const QString& root) {
-        if (readAllConfig(lines, count, configPathOf(root)) != 0) {
-            return false;
-        }
-        getConfig(lines, count, setting);
-        return true;
-    }
-};
-
 QString lineName(int32_t kind) {
     switch (kind) {
     case kPhotoLine:
@@ -75,48 +62,56 @@ QString lineName(int32_t kind) {
     }
 }
 
-// Makes `choices` on the camera at `root` and saves its file once, then reads it back. Empty
-// when done; otherwise why not, and the camera's file is as it was unless the save itself
-// went wrong after writing.
+// Makes `choices` on the camera at `root` through its file's one owner, which saves the file
+// once and reads it back. Empty when done; otherwise why not, and the camera's file is as it
+// was.
 QString changeCamera(const QString& root, const std::vector<SettingChoice>& choices) {
-    CameraFile file;
-    if (!file.load(root)) {
-        return QStringLiteral("its ActionConfig cannot be read.");
-    }
-    for (const SettingChoice& choice : choices) {
-        const int32_t kind = settingKeyInfo(choice.key).lineKind;
-        if (!hasConfigLine(file.lines, file.count, kind)) {
-            return QStringLiteral("its ActionConfig has no %1 line, so %2 cannot be set.")
-                .arg(lineName(kind), fromStd(choice.text));
+    CameraFile file(configPathOf(root));
+    std::size_t refused = choices.size();
+    const SaveResult result = file.change([&](tagSetting& setting) {
+        CameraEdit edit;
+        // A choice needs its line even where the camera holds its value already.
+        for (const SettingChoice& choice : choices) {
+            edit.kinds.push_back(settingKeyInfo(choice.key).lineKind);
         }
-    }
-    std::vector<int32_t> changedKinds;
-    const std::size_t refused = makeChoices(file.setting, choices, changedKinds);
-    if (refused < choices.size()) {
-        return fromStd(refusalReason(file.setting, choices[refused])) + QLatin1Char('.');
-    }
-    if (changedKinds.empty()) {
+        std::vector<int32_t> changedKinds;
+        refused = makeChoices(setting, choices, changedKinds);
+        if (refused < choices.size()) {
+            edit.refused = refusalReason(setting, choices[refused]);
+        } else if (changedKinds.empty()) {
+            edit.kinds.clear();
+        }
+        return edit;
+    });
+    switch (result.outcome) {
+    case SaveOutcome::Saved:
+    case SaveOutcome::Unchanged:
         return {};
-    }
-    for (const int32_t kind : changedKinds) {
-        setConfigLine(file.lines, file.count, file.setting, kind);
-    }
-    if (saveConfigLine(file.lines, file.count, configPathOf(root)) != 0) {
-        return QStringLiteral("its ActionConfig could not be saved: %1.")
-            .arg(QString::fromLocal8Bit(std::strerror(errno)));
-    }
-    // What the card holds now is what counts.
-    CameraFile saved;
-    if (!saved.load(root)) {
-        return QStringLiteral("its ActionConfig cannot be read after the save.");
-    }
-    for (const SettingChoice& choice : choices) {
-        if (settingValueText(saved.setting, choice.key) !=
-            settingValueText(file.setting, choice.key)) {
-            return QStringLiteral("its ActionConfig did not keep %1.").arg(fromStd(choice.text));
+    case SaveOutcome::Unreadable:
+        return QStringLiteral("its ActionConfig cannot be read.");
+    case SaveOutcome::Changing:
+        return QStringLiteral("its ActionConfig is being changed by another program; nothing was "
+                              "saved.");
+    case SaveOutcome::MissingLine: {
+        const int32_t kind = result.missing.front();
+        for (const SettingChoice& choice : choices) {
+            if (settingKeyInfo(choice.key).lineKind == kind) {
+                return QStringLiteral("its ActionConfig has no %1 line, so %2 cannot be set.")
+                    .arg(lineName(kind), fromStd(choice.text));
+            }
         }
+        break;
     }
-    return {};
+    case SaveOutcome::Refused:
+        return fromStd(result.reason) + QLatin1Char('.');
+    case SaveOutcome::WriteFailed:
+        if (result.error == EACCES || result.error == EROFS || result.error == EPERM) {
+            return QStringLiteral("its ActionConfig is write-protected.");
+        }
+        return QStringLiteral("its ActionConfig could not be saved: %1.")
+            .arg(QString::fromLocal8Bit(std::strerror(result.error)));
+    }
+    return QStringLiteral("its ActionConfig could not be saved.");
 }
 
 QString cameraLine(const QString& root) {
@@ -188,13 +183,13 @@ class CommandRun {
         if (cameras.isEmpty()) {
             return status_;
         }
-        CameraFile file;
-        if (!file.load(cameras.constFirst())) {
+        CameraFile file(configPathOf(cameras.constFirst()));
+        if (!file.load()) {
             terminal_.complain(QStringLiteral("%1: its ActionConfig cannot be read.")
                                    .arg(shown(cameras.constFirst())));
             return kCameraFailed;
         }
-        terminal_.print(fromStd(settingsText(file.setting, file.lines, file.count)));
+        terminal_.print(fromStd(file.settingsText()));
         return 0;
     }
 
@@ -300,4 +295,22 @@ int runCommand(const CommandLine& command, std::FILE* in, std::FILE* out, std::F
     // The library's own lines go to the program's log (main routes it); a command says what
     // matters itself.
     return CommandRun(command, in, out, err).run();
+}
+
+int runCommandLine(const CommandLine& command) {
+#ifdef Q_OS_WIN
+    // The program is a window program without a console of its own: what it prints goes to
+    // the console it was started from, if any.
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        (void)std::freopen("CONOUT$", "w", stdout);
+        (void)std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
+    if (!command.exit) {
+        return runCommand(command, stdin, stdout, stderr);
+    }
+    // Nothing more can be said when the terminal is gone.
+    (void)std::fputs(command.output.toLocal8Bit().constData(), stdout);
+    (void)std::fputs(command.error.toLocal8Bit().constData(), stderr);
+    return command.status;
 }

@@ -1,5 +1,9 @@
 #include "camerapaths.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <string_view>
 
 std::string open_path;
@@ -20,4 +24,23 @@ std::string volumeRootOf(const std::string& startPath) {
 
 std::string configPathFor(const std::string& startPath) {
     return volumeRootOf(startPath) + kConfigFileName;
+}
+
+QString configFileOf(const QString& root) {
+    QString folder = QDir::fromNativeSeparators(root);
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) {
+        folder.chop(1);
+    }
+    if (folder == QLatin1String("/")) {
+        folder.clear();
+    }
+    return folder + QLatin1String(kConfigFileName);
+}
+
+std::string configPathOf(const QString& root) {
+    return QFile::encodeName(configFileOf(root)).toStdString();
+}
+
+QString cameraRootOf(const std::string& configPath) {
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(configPath))).absolutePath();
 }

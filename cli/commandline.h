@@ -27,3 +27,9 @@ inline constexpr int kUsageError = 2;
 // Reads `arguments` (the program's name first). The options the toolkit itself understands
 // (-platform, -style and the like) are accepted and left to it.
 CommandLine readCommandLine(const QStringList& arguments);
+// The same from main's arguments.
+CommandLine readCommandLine(int argc, char* argv[]);
+// True when the command line asks for no window.
+inline bool needsNoWindow(const CommandLine& command) {
+    return command.exit || !command.command.isEmpty();
+}

@@ -1,0 +1,240 @@
+#include "camerafile.h"
+
+#include "cameralock.h"
+#include "camerapaths.h"
+#include "logging.h"
+#include "setting_choices.h"
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// More than a load ever uses (99 pieces of 99 bytes) and more than a save ever writes (100
+// lines of 100 bytes): a difference that matters always shows in this much of the file.
+constexpr std::size_t kCardHeadBytes = 16 * 1024;
+// Content another program wrote counts as settled when two reads this far apart agree.
+constexpr std::chrono::milliseconds kSettleStep{25};
+constexpr int kSettleReads = 8;
+// The presence watch takes changed content when it has stayed the same this long; content that
+// lost settings lines may be a file rewritten in place and caught half-way, so it waits longer.
+constexpr qint64 kFollowAfterMs = 90;
+constexpr qint64 kFollowShorterAfterMs = 1000;
+// A save that finds the file changed just before its rename starts again this often.
+constexpr int kSaveTries = 4;
+constexpr int kSaveLockWaitMs = 3000;
+
+std::optional<std::string> readHead(const std::string& path) {
+    std::string bytes;
+    if (!readConfigHead(path, kCardHeadBytes, bytes)) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The settings lines a file holds, as a set of kinds. The format request does not count: taking
+// it back is a change another program of ours may make.
+unsigned settingsLines(const ConfigLineArray& lines, int32_t count) {
+    unsigned kinds = 0;
+    for (const int32_t kind : {kPhotoLine, kVideoLine, kGeneralLine, kFirmwareLine}) {
+        kinds |= hasConfigLine(lines, count, kind) ? 1U << kind : 0U;
+    }
+    return kinds;
+}
+
+bool dropFormatRequests(ConfigLineArray& lines, int32_t& count) {
+    int32_t kept = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        auto& line = lines[static_cast<std::size_t>(i)];
+        if (line == nullptr || line->kind != kFormatLine) {
+            lines[static_cast<std::size_t>(kept++)] = std::move(line);
+        }
+    }
+    for (int32_t i = kept; i < count; ++i) {
+        lines[static_cast<std::size_t>(i)].reset();
+    }
+    const bool dropped = kept != count;
+    count = kept;
+    return dropped;
+}
+
+} // namespace
+
+CameraFile::CameraFile(std::string path) : path_(std::move(path)) {}
+
+CameraFile::~CameraFile() = default;
+
+bool CameraFile::hasLine(int32_t kind) const {
+    return hasConfigLine(content_.lines, content_.count, kind);
+}
+
+std::string CameraFile::settingsText() const {
+    return ::settingsText(content_.setting, content_.lines, content_.count);
+}
+
+CardLook CameraFile::look(const std::string& path) {
+    CardLook result;
+    if (std::optional<std::string> bytes = readHead(path)) {
+        result.state = CardLook::Read;
+        result.bytes = std::move(*bytes);
+    } else {
+        // A card that fails to read is told apart from one that is gone by a second look.
+        result.state = canOpenConfig(path) ? CardLook::Unreadable : CardLook::Gone;
+    }
+    return result;
+}
+
+bool CameraFile::present(const std::string& path) {
+    return canOpenConfig(path);
+}
+
+void CameraFile::decode(const std::string& bytes, Content& content) {
+    loadConfigLines(bytes, content.lines, content.count);
+    content.setting = {};
+    getConfig(content.lines, content.count, content.setting);
+}
+
+void CameraFile::adopt(const std::string& bytes) {
+    decode(bytes, content_);
+    seen_ = bytes;
+    loaded_ = true;
+    pending_.reset();
+}
+
+bool CameraFile::load() {
+    const std::optional<std::string> bytes = readHead(path_);
+    if (!bytes) {
+        return false;
+    }
+    adopt(*bytes);
+    return true;
+}
+
+bool CameraFile::keepsLinesOf(const Content& candidate) const {
+    const unsigned shown = settingsLines(content_.lines, content_.count);
+    return !loaded_ || (settingsLines(candidate.lines, candidate.count) & shown) == shown;
+}
+
+bool CameraFile::follow(const CardLook& look) {
+    if (look.state != CardLook::Read || look.bytes == seen_) {
+        pending_.reset();
+        return false;
+    }
+    if (look.bytes != pending_) {
+        pending_ = look.bytes;
+        pendingSince_.start();
+        return false;
+    }
+    Content candidate;
+    decode(look.bytes, candidate);
+    const qint64 wait = keepsLinesOf(candidate) ? kFollowAfterMs : kFollowShorterAfterMs;
+    if (pendingSince_.elapsed() < wait) {
+        return false;
+    }
+    qCInfo(lcApp, "ActionConfig was changed on the card; showing it as it is now");
+    adopt(look.bytes);
+    return true;
+}
+
+std::optional<std::string> CameraFile::settled(std::string bytes, SaveResult& result) const {
+    for (int i = 0; i < kSettleReads; ++i) {
+        std::this_thread::sleep_for(kSettleStep);
+        std::optional<std::string> again = readHead(path_);
+        if (!again) {
+            result.outcome = SaveOutcome::Unreadable;
+            return std::nullopt;
+        }
+        if (*again == bytes) {
+            return again;
+        }
+        bytes = std::move(*again);
+    }
+    result.outcome = SaveOutcome::Changing;
+    return std::nullopt;
+}
+
+SaveLock& CameraFile::saveLock() {
+    if (saveLock_ == nullptr) {
+        saveLock_ = std::make_unique<SaveLock>(cameraRootOf(path_));
+    }
+    return *saveLock_;
+}
+
+SaveResult CameraFile::change(const Edit& edit) {
+    SaveResult result;
+    const SaveLock::Hold hold(saveLock(), kSaveLockWaitMs);
+    for (int attempt = 0; attempt < kSaveTries; ++attempt) {
+        std::optional<std::string> base = readHead(path_);
+        if (!base) {
+            result.outcome = SaveOutcome::Unreadable;
+            return result;
+        }
+        if (base != seen_) {
+            base = settled(std::move(*base), result);
+            if (!base) {
+                return result;
+            }
+            Content candidate;
+            decode(*base, candidate);
+            if (!keepsLinesOf(candidate)) {
+                result.outcome = SaveOutcome::Changing;
+                return result;
+            }
+            adopt(*base);
+            result.reloaded = true;
+        }
+
+        Content work;
+        decode(*base, work);
+        const CameraEdit step = edit(work.setting);
+        if (!step.refused.empty()) {
+            result.outcome = SaveOutcome::Refused;
+            result.reason = step.refused;
+            return result;
+        }
+        std::vector<int32_t> kinds;
+        result.missing.clear();
+        for (const int32_t kind : step.kinds) {
+            const bool needsLine = kind == kPhotoLine || kind == kVideoLine || kind == kGeneralLine;
+            if (needsLine && !hasConfigLine(work.lines, work.count, kind)) {
+                result.missing.push_back(kind);
+            } else {
+                kinds.push_back(kind);
+            }
+        }
+        if (!result.missing.empty() && (!step.skipMissingLines || kinds.empty())) {
+            result.outcome = SaveOutcome::MissingLine;
+            return result;
+        }
+        const bool dropped = step.dropFormatRequest && dropFormatRequests(work.lines, work.count);
+        if (kinds.empty() && !dropped) {
+            result.outcome = SaveOutcome::Unchanged;
+            return result;
+        }
+        for (const int32_t kind : kinds) {
+            setConfigLine(work.lines, work.count, work.setting, kind);
+        }
+        const std::string content = configFileContent(work.lines, work.count);
+        const auto stillBase = [&] { return readHead(path_) == base; };
+        if (saveConfigContent(content, path_, stillBase) != 0) {
+            if (errno == EAGAIN) {
+                qCInfo(lcApp, "ActionConfig changed during a save; saving again on what it holds");
+                continue;
+            }
+            result.outcome = SaveOutcome::WriteFailed;
+            result.error = errno;
+            return result;
+        }
+        const std::string written = content.substr(0, kCardHeadBytes);
+        adopt(written);
+        // What the card holds now is what counts.
+        const std::optional<std::string> now = readHead(path_);
+        result.outcome = !now              ? SaveOutcome::Unreadable
+                         : *now != written ? SaveOutcome::Changing
+                                           : SaveOutcome::Saved;
+        return result;
+    }
+    result.outcome = SaveOutcome::Changing;
+    return result;
+}

@@ -1,0 +1,259 @@
+// The commands, run in the test's own process as main runs them, without a display: what they
+// print, their status, and what each camera's file holds afterwards. Every test with several
+// cameras starts them from values that differ from each other and from the one set.
+#include "camera_volume.h"
+#include "commandline.h"
+#include "commands.h"
+#include "faulty_card.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <sys/mount.h>
+
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+bool canMount = false;
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+QString readBack(std::FILE* file) {
+    std::rewind(file);
+    QByteArray bytes;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+        bytes.append(buffer, qsizetype(n));
+    }
+    std::fclose(file);
+    return QString::fromLocal8Bit(bytes);
+}
+
+Run run(const QStringList& arguments, const QByteArray& input = {}) {
+    const CommandLine command = readCommandLine(QStringList{"vantorelle"} + arguments);
+    if (command.exit) {
+        return {command.status, command.output, command.error};
+    }
+    std::FILE* in = std::tmpfile();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::fwrite(input.constData(), 1, std::size_t(input.size()), in);
+    std::rewind(in);
+    Run result;
+    result.status = runCommand(command, in, out, err);
+    std::fclose(in);
+    result.out = readBack(out);
+    result.err = readBack(err);
+    return result;
+}
+
+// `get`'s lines without the camera's own clock and firmware.
+QString settingsOnly(const QString& get) {
+    QStringList lines = get.split(QLatin1Char('\n'));
+    lines.removeIf([](const QString& line) { return line.startsWith(QLatin1String("camera.")); });
+    return lines.join(QLatin1Char('\n'));
+}
+
+// kFullConfig with 50 Hz light; kOtherConfig has automatic light.
+QByteArray withLight(const QByteArray& config, const char* general, const char* changed) {
+    return QByteArray(config).replace(general, changed);
+}
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void getIntoApplyCopiesAProfile();
+    void aCameraThatCannotTakeTheChangeFailsAlone_data();
+    void aCameraThatCannotTakeTheChangeFailsAlone();
+    void twoCommandsOnOneCameraKeepBothChanges();
+    void usageErrorsWriteNothing_data();
+    void usageErrorsWriteNothing();
+    void connectedCamerasAreFoundListedAndChangedTogether();
+};
+
+void CommandsTest::getIntoApplyCopiesAProfile() {
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    const Run get = run({"get", "--volume", a.root()});
+    QCOMPARE(get.status, 0);
+    QCOMPARE(get.out, QStringLiteral("photo.resolution=16MP\nphoto.mode=single\nphoto.interval=5\n"
+                                     "video.fhd=1080P\nvideo.hd=720P60\ntv.system=PAL\n"
+                                     "light.frequency=50Hz\nauto.power-off=1min\n"
+                                     "auto.rotation=off\ncamera.clock=2013-12-25 18:30:05\n"
+                                     "camera.firmware=FW001\n"));
+    const Run apply = run({"apply", "-", "--volume", b.root()}, get.out.toLocal8Bit());
+    QCOMPARE(apply.status, 0);
+    const QString copied = run({"get", "--volume", b.root()}).out;
+    QCOMPARE(settingsOnly(copied), settingsOnly(get.out));
+    // B keeps its own clock, firmware and format request.
+    QVERIFY(copied.contains(QLatin1String("camera.clock=2020-06-01 10:11:12")));
+    QVERIFY(copied.contains(QLatin1String("camera.firmware=FW002")));
+    QVERIFY(b.config().contains("[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"));
+}
+
+void CommandsTest::aCameraThatCannotTakeTheChangeFailsAlone_data() {
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no video line")
+        << QByteArray(kFullConfig).replace("[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n", "") << false
+        << "its ActionConfig has no video line, so video.fhd=960P cannot be set.";
+    QTest::newRow("read-only file")
+        << kFullConfig << true << "its ActionConfig is write-protected.";
+}
+
+void CommandsTest::aCameraThatCannotTakeTheChangeFailsAlone() {
+    QFETCH(QByteArray, config);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, error);
+    const CameraVolume a(kOtherConfig, QStringLiteral("A"));
+    const CameraVolume c(config, QStringLiteral("C"));
+    QFile file(c.configPath());
+    if (readOnly) {
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    }
+    const Run set =
+        run({"set", "video.fhd=960P", "tv.system=PAL", "--volume", a.root(), "--volume", c.root()});
+    QCOMPARE(set.status, 1);
+    QCOMPARE(set.err, QStringLiteral("vantorelle: %1: %2\n").arg(c.root(), error));
+    QCOMPARE(c.config(), config);
+    QCOMPARE(c.entries(), QStringList({"ActionConfig", "DCIM", "vantorelle.app"}));
+    QVERIFY(a.config().contains("[1,3,1,3,"));
+}
+
+// Two commands change one camera at the same moment, the first one's flush slow as on a slow
+// card: both changes are on the card after both have ended.
+void CommandsTest::twoCommandsOnOneCameraKeepBothChanges() {
+    const CameraVolume camera(kFullConfig);
+    Run first;
+    Run second;
+    {
+        std::thread other;
+        const FaultyCard card(
+            {Call::Sync, 0, 1, [&] {
+                 other = std::thread([&] {
+                     second = run({"set", "tv.system=NTSC", "--volume", camera.root()});
+                 });
+                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
+             }});
+        first = run({"set", "video.fhd=960P", "--volume", camera.root()});
+        other.join();
+    }
+    QCOMPARE(first.status, 0);
+    QCOMPARE(second.status, 0);
+    QCOMPARE(camera.config(), kPhoto + "[1,2,2,1,0,0,0,0,0,0,0,0,0,]\n" +
+                                  "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware);
+}
+
+void CommandsTest::usageErrorsWriteNothing_data() {
+    QTest::addColumn<QStringList>("arguments"); // both camera folders are added after a command
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("error"); // part of the error output
+    const auto row = [](const char* name, const QStringList& arguments, const QString& error,
+                        const QByteArray& input = {}) {
+        QTest::newRow(name) << arguments << input << error;
+    };
+    row("unknown option", {"--bogus"}, "vantorelle: Unknown option 'bogus'.");
+    row("window of two", {"--volume", "/", "--volume", "/tmp"},
+        "The window shows one camera: give --volume once.");
+    row("volume without value", {"--volume"}, "Missing value after '--volume'.");
+    row("volume without camera", {"--volume", "/nonexistent"},
+        "vantorelle: /nonexistent is no camera: it holds no readable ActionConfig.\n");
+    row("unknown key", {"set", "tv.system=NTSC", "tv.sistem=PAL"}, "tv.sistem: no such setting");
+    row("burst with VGA", {"set", "photo.mode=burst", "photo.resolution=VGA"},
+        "burst shoots at 5MP only");
+    row("bad profile line", {"apply", "-"},
+        "standard input: line 2: photo.mode=panorama: the value is one of",
+        "tv.system=NTSC\nphoto.mode=panorama\n");
+    row("empty profile", {"apply", "-"}, "standard input holds no settings", "\n");
+    row("unreadable profile", {"apply", "/nonexistent/profile"},
+        "/nonexistent/profile cannot be read");
+    row("unknown command", {"reset"}, "Unknown command: reset");
+    row("missing argument", {"apply"}, "Wrong number of arguments for apply");
+    row("argument too many", {"sync-clock", "now"}, "Wrong number of arguments for sync-clock");
+    row("list of some", {"list", "--all"}, "list looks for the cameras itself");
+    row("get of two", {"get", "--all"}, "get takes one");
+}
+
+void CommandsTest::usageErrorsWriteNothing() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, error);
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    if (!arguments.first().startsWith(QLatin1Char('-')) &&
+        !arguments.contains(QLatin1String("--all"))) {
+        arguments << "--volume" << a.root() << "--volume" << b.root();
+    }
+    const Run command = run(arguments, input);
+    QCOMPARE(command.status, 2);
+    QVERIFY2(command.err.contains(error), qPrintable(command.err));
+    QCOMPARE(command.out, QString());
+    QCOMPARE(a.config(), kFullConfig);
+    QCOMPARE(b.config(), kOtherConfig);
+}
+
+// Two cards mounted as a desktop mounts them, found without being named.
+void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
+    if (!canMount) {
+        QSKIP("mounting is not permitted here: the --all and list tests need two mounted cards");
+    }
+    const CameraVolume a(kFullConfig, QStringLiteral("A"));
+    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    const auto unmount = qScopeGuard([&] {
+        for (const CameraVolume* camera : {&a, &b}) {
+            ::umount2(QFile::encodeName(camera->root()).constData(), MNT_DETACH);
+        }
+    });
+    for (const CameraVolume* camera : {&a, &b}) {
+        QVERIFY(mountCard(camera->root(), camera->config()));
+    }
+    const Run list = run({"list"});
+    QCOMPARE(list.status, 0);
+    const QStringList rows = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (rows.size() != 2) {
+        QSKIP("another camera is connected to this computer: --all would change it too");
+    }
+    QVERIFY2(rows[0].startsWith(a.root() + QStringLiteral("\tFW001\t")), qPrintable(list.out));
+    QVERIFY2(rows[1].startsWith(b.root() + QStringLiteral("\tFW002\t")), qPrintable(list.out));
+    QVERIFY2(rows[1].endsWith(QLatin1String(" KiB")), qPrintable(list.out)); // free of 1 MiB
+
+    const Run ambiguous = run({"get"});
+    QCOMPARE(ambiguous.status, 2);
+    QCOMPARE(ambiguous.out, QString());
+    QVERIFY2(ambiguous.err.endsWith(list.out), qPrintable(ambiguous.err));
+
+    QCOMPARE(run({"set", "light.frequency=60Hz", "--all"}).status, 0);
+    QCOMPARE(a.config(), withLight(kFullConfig, "[1,3,1,1,1,1,", "[1,3,1,1,1,2,"));
+    QCOMPARE(b.config(), withLight(kOtherConfig, "[1,3,2,3,1,3,", "[1,3,2,3,1,2,"));
+
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    QCOMPARE(run({"sync-clock", "--all"}).status, 0);
+    const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+    for (const CameraVolume* camera : {&a, &b}) {
+        const QString get = run({"get", "--volume", camera->root()}).out;
+        const QDateTime stored = QDateTime::fromString(
+            get.section(QLatin1String("camera.clock="), 1).left(19), "yyyy-MM-dd HH:mm:ss");
+        QVERIFY2(stored >= before && stored <= after, qPrintable(stored.toString()));
+    }
+}
+
+int main(int argc, char* argv[]) {
+    canMount = enterOwnMountNamespace();
+    QCoreApplication app(argc, argv);
+    CommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "commands_test.moc"
