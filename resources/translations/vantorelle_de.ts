@@ -110,6 +110,10 @@
         <translation> 60 s</translation>
     </message>
     <message>
+        <source>The card is not responding.</source>
+        <translation>Die Karte antwortet nicht.</translation>
+    </message>
+    <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
         <translation>Bitte trennen Sie die Kamera jetzt sofort vom Computer, damit Datum und Uhrzeit korrekt übernommen werden.</translation>
     </message>
@@ -148,6 +152,18 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>Zeitraffer-Intervall</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for some of these settings, so they were not changed.</source>
+        <translation>Die Einstellungsdatei der Karte hat für einige dieser Einstellungen keine Zeile, daher wurden sie nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for this setting.</source>
+        <translation>Die Einstellungsdatei der Karte hat für diese Einstellung keine Zeile.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the settings on the card.</source>
+        <translation>Ein anderes Programm ändert gerade die Einstellungen auf der Karte.</translation>
     </message>
     <message>
         <source>Burst shoots at 5MP</source>

@@ -110,6 +110,10 @@
         <translation> 60 s</translation>
     </message>
     <message>
+        <source>The card is not responding.</source>
+        <translation>La tarjeta no responde.</translation>
+    </message>
+    <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
         <translation>Desconecte la cámara del ordenador inmediatamente para que la fecha y la hora se guarden correctamente.</translation>
     </message>
@@ -148,6 +152,18 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>Intervalo del time-lapse</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for some of these settings, so they were not changed.</source>
+        <translation>El archivo de ajustes de la tarjeta no tiene línea para algunos de estos ajustes, así que no se cambiaron.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for this setting.</source>
+        <translation>El archivo de ajustes de la tarjeta no tiene línea para este ajuste.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the settings on the card.</source>
+        <translation>Otro programa está cambiando los ajustes de la tarjeta.</translation>
     </message>
     <message>
         <source>Burst shoots at 5MP</source>

@@ -110,6 +110,10 @@
         <translation> 60 s</translation>
     </message>
     <message>
+        <source>The card is not responding.</source>
+        <translation>La carte ne répond pas.</translation>
+    </message>
+    <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
         <translation>Débranchez immédiatement la caméra de l&apos;ordinateur pour que la date et l&apos;heure soient bien enregistrées.</translation>
     </message>
@@ -150,6 +154,18 @@
         <translation>Intervalle de prise de vue</translation>
     </message>
     <message>
+        <source>The card&apos;s settings file has no line for some of these settings, so they were not changed.</source>
+        <translation>Le fichier de réglages de la carte n’a pas de ligne pour certains de ces réglages : ils n’ont pas été modifiés.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for this setting.</source>
+        <translation>Le fichier de réglages de la carte n’a pas de ligne pour ce réglage.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the settings on the card.</source>
+        <translation>Un autre programme modifie les réglages de la carte.</translation>
+    </message>
+    <message>
         <source>Burst shoots at 5MP</source>
         <translation>La rafale photographie en 5MP</translation>
     </message>
@@ -159,7 +175,7 @@
     </message>
     <message>
         <source>%1 free on the card</source>
-        <translation>Carte : %1 libres</translation>
+        <translation>Carte&#xa0;: %1 libres</translation>
     </message>
     <message>
         <source>The settings on the card could not be read.</source>

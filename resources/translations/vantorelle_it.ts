@@ -110,6 +110,10 @@
         <translation> 60 sec</translation>
     </message>
     <message>
+        <source>The card is not responding.</source>
+        <translation>La scheda non risponde.</translation>
+    </message>
+    <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
         <translation>Scollega subito la videocamera dal computer per assicurarti che data e ora vengano impostate correttamente.</translation>
     </message>
@@ -148,6 +152,18 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>Intervallo time-lapse</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for some of these settings, so they were not changed.</source>
+        <translation>Il file delle impostazioni della scheda non ha una riga per alcune di queste impostazioni, quindi non sono state modificate.</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for this setting.</source>
+        <translation>Il file delle impostazioni della scheda non ha una riga per questa impostazione.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the settings on the card.</source>
+        <translation>Un altro programma sta modificando le impostazioni sulla scheda.</translation>
     </message>
     <message>
         <source>Burst shoots at 5MP</source>

@@ -110,6 +110,10 @@
         <translation> 60秒</translation>
     </message>
     <message>
+        <source>The card is not responding.</source>
+        <translation>カードが応答しません。</translation>
+    </message>
+    <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
         <translation>日付と時刻を正しく設定するため、すぐにカメラをパソコンから取り外してください。</translation>
     </message>
@@ -148,6 +152,18 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>インターバル撮影の間隔</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for some of these settings, so they were not changed.</source>
+        <translation>カードの設定ファイルにこれらの設定の一部の行がないため、それらは変更されませんでした。</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for this setting.</source>
+        <translation>カードの設定ファイルにこの設定の行がありません。</translation>
+    </message>
+    <message>
+        <source>Another program is changing the settings on the card.</source>
+        <translation>別のプログラムがカードの設定を変更しています。</translation>
     </message>
     <message>
         <source>Burst shoots at 5MP</source>

@@ -110,6 +110,10 @@
         <translation> 60 秒</translation>
     </message>
     <message>
+        <source>The card is not responding.</source>
+        <translation>卡没有响应。</translation>
+    </message>
+    <message>
         <source>please disconnect your camera from PC immediately to ensure the date&amp;time is set correctly</source>
         <translation>请立即断开相机与电脑的连接，以确保日期和时间设置正确。</translation>
     </message>
@@ -148,6 +152,18 @@
     <message>
         <source>Time-lapse interval</source>
         <translation>延时拍照间隔</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for some of these settings, so they were not changed.</source>
+        <translation>卡上的设置文件缺少其中部分设置的行，因此这些设置未更改。</translation>
+    </message>
+    <message>
+        <source>The card&apos;s settings file has no line for this setting.</source>
+        <translation>卡上的设置文件没有此设置的行。</translation>
+    </message>
+    <message>
+        <source>Another program is changing the settings on the card.</source>
+        <translation>另一个程序正在更改卡上的设置。</translation>
     </message>
     <message>
         <source>Burst shoots at 5MP</source>
