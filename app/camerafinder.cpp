@@ -3,6 +3,7 @@
 
 #include "applook.h"
 #include "blackscroller.h"
+#include "camerapaths.h"
 #include "frames.h"
 #include "imagenamed.h"
 
@@ -224,18 +225,20 @@ void CameraFinder::showChoice(const QList<CameraDetails>& cameras) {
                                  : QString();
     list_->clear();
     for (const CameraDetails& camera : cameras) {
-        QStringList details{QDir::toNativeSeparators(camera.root)};
+        // Names from a card or the mount table are shown with their control characters escaped.
+        const QString name = printable(camera.name);
+        QStringList details{printable(QDir::toNativeSeparators(camera.root))};
         if (!camera.firmware.isEmpty()) {
-            details << tr("Firmware %1").arg(camera.firmware);
+            details << tr("Firmware %1").arg(printable(camera.firmware));
         }
         if (camera.bytesFree >= 0) {
             details << tr("%1 free").arg(QLocale().formattedDataSize(camera.bytesFree));
         }
-        auto* item = new QListWidgetItem(camera.name, list_);
+        auto* item = new QListWidgetItem(name, list_);
         item->setData(kRootRole, camera.root);
         item->setData(kDetailsRole, details.join(QStringLiteral("  ·  ")));
         item->setData(Qt::AccessibleTextRole,
-                      camera.name + QStringLiteral(", ") + details.join(QStringLiteral(", ")));
+                      name + QStringLiteral(", ") + details.join(QStringLiteral(", ")));
         if (camera.root == previous) {
             list_->setCurrentItem(item);
         }

@@ -6,7 +6,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QList>
 #include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -136,6 +141,20 @@ void CameraLauncher::programEnded() {
 
 namespace {
 
+// What the toolkit says while it starts: held back, so that a start without a display ends with
+// one line of ours instead of the toolkit's abort and its advice to reinstall.
+QList<std::pair<QtMsgType, QString>> toolkitMessages;
+
+void holdToolkitMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        (void)std::fputs("vantorelle: the window needs a graphical session; \"vantorelle --help\" "
+                         "lists the commands, which need none.\n",
+                         stderr);
+        std::_Exit(1);
+    }
+    toolkitMessages.append({type, message});
+}
+
 // The absolute path of the running executable.
 std::string startPathOf(int argc, char* argv[]) {
     const QString started = argc > 0 ? QFile::decodeName(argv[0]) : QString();
@@ -179,7 +198,12 @@ int runInstalled(const QString& volume) {
 } // namespace
 
 int runWindow(int argc, char* argv[], const QString& volume) {
+    const QtMessageHandler previous = qInstallMessageHandler(holdToolkitMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const auto& [type, message] : std::as_const(toolkitMessages)) {
+        qt_message_output(type, QMessageLogContext(), message);
+    }
     // The program ends after the end-of-program steps that follow the window's closing.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorelle.vantorelle"));

@@ -44,3 +44,28 @@ std::string configPathOf(const QString& root) {
 QString cameraRootOf(const std::string& configPath) {
     return QFileInfo(QFile::decodeName(QByteArray::fromStdString(configPath))).absolutePath();
 }
+
+QString printable(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool bidi = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) ||
+                          u == 0x200E || u == 0x200F || u == 0x061C;
+        if (u == u'\n') {
+            shown += QLatin1String("\\n");
+        } else if (u == u'\t') {
+            shown += QLatin1String("\\t");
+        } else if (u == u'\r') {
+            shown += QLatin1String("\\r");
+        } else if (u < 0x20 || u == 0x7F) {
+            shown += QStringLiteral("\\%1").arg(int(u), 3, 8, QLatin1Char('0'));
+        } else if ((u >= 0x80 && u <= 0x9F) || bidi) {
+            shown += QLatin1String("\\u") +
+                     QStringLiteral("%1").arg(int(u), 4, 16, QLatin1Char('0')).toUpper();
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}

@@ -30,3 +30,10 @@ std::string configPathOf(const QString& root);
 
 // The folder of the camera whose settings file is `configPath`.
 QString cameraRootOf(const std::string& configPath);
+
+// `text` (a path, a volume's label, the firmware version: whatever came from a card or the mount
+// table) as it may be shown on a terminal or in a window: control characters and the marks
+// that turn the direction of text are written as escapes ("\n", "\t", "\033", "\u202E"), as
+// `ls` shows such names, so that no name can move the cursor, retitle a terminal or pass for
+// two lines.
+QString printable(const QString& text);

@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "camerapaths.h"
 #include "camerasearch.h"
 #include "setting_choices.h"
 
@@ -191,7 +192,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
             result.error =
                 QStringLiteral("vantorelle: %1\n")
                     .arg(QStringLiteral("%1 is no camera: it holds no readable ActionConfig.")
-                             .arg(QDir::toNativeSeparators(folder)));
+                             .arg(printable(QDir::toNativeSeparators(folder))));
             return result;
         }
         const QString absolute = QDir(path).absolutePath();

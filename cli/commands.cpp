@@ -33,10 +33,21 @@ class Terminal {
     void complain(const QString& text) const {
         write(err_, QStringLiteral("vantorelle: %1\n").arg(text));
     }
+    // `status`, or 1 when what was printed did not all reach standard output (a full disk, a
+    // closed pipe): a profile saved to a file that did not take it is no success.
+    int finish(int status) const {
+        if (std::fflush(out_) == 0 && std::ferror(out_) == 0) {
+            return status;
+        }
+        const int error = errno;
+        complain(QStringLiteral("standard output could not be written: %1.")
+                     .arg(QString::fromLocal8Bit(std::strerror(error))));
+        return kCameraFailed;
+    }
 
   private:
     static void write(std::FILE* stream, const QString& text) {
-        // Nothing more can be said when the terminal is gone.
+        // A failed write leaves the stream's error set, which finish() reports.
         (void)std::fputs(text.toLocal8Bit().constData(), stream);
     }
     std::FILE* out_;
@@ -48,7 +59,7 @@ QString fromStd(const std::string& text) {
 }
 
 QString shown(const QString& root) {
-    return QDir::toNativeSeparators(root);
+    return printable(QDir::toNativeSeparators(root));
 }
 
 QString lineName(int32_t kind) {
@@ -119,7 +130,8 @@ QString cameraLine(const QString& root) {
     const QString free = camera.bytesFree >= 0 ? QLocale::c().formattedDataSize(camera.bytesFree, 1)
                                                : QStringLiteral("-");
     return QStringLiteral("%1\t%2\t%3\n")
-        .arg(shown(root), camera.firmware.isEmpty() ? QStringLiteral("-") : camera.firmware, free);
+        .arg(shown(root),
+             camera.firmware.isEmpty() ? QStringLiteral("-") : printable(camera.firmware), free);
 }
 
 class CommandRun {
@@ -189,7 +201,11 @@ class CommandRun {
                                    .arg(shown(cameras.constFirst())));
             return kCameraFailed;
         }
-        terminal_.print(fromStd(file.settingsText()));
+        QStringList lines = fromStd(file.settingsText()).split(QLatin1Char('\n'));
+        for (QString& line : lines) {
+            line = printable(line);
+        }
+        terminal_.print(lines.join(QLatin1Char('\n')));
         return 0;
     }
 
@@ -200,8 +216,12 @@ class CommandRun {
         }
         const QStringList cameras = connectedCameras();
         if (cameras.size() > 1 && !command_.allCameras) {
-            terminal_.complain(QStringLiteral("%1 cameras are connected; name one with --volume, "
-                                              "or use --all:")
+            // get works on one camera only: its hint offers no --all.
+            terminal_.complain((command_.command == QLatin1String("get")
+                                    ? QStringLiteral("%1 cameras are connected; name one with "
+                                                     "--volume:")
+                                    : QStringLiteral("%1 cameras are connected; name one with "
+                                                     "--volume, or use --all:"))
                                    .arg(cameras.size()));
             for (const QString& root : cameras) {
                 terminal_.note(cameraLine(root));
@@ -247,7 +267,18 @@ class CommandRun {
         if (!opened) {
             return refuse(QStringLiteral("%1 cannot be read: %2.").arg(name, source.errorString()));
         }
-        const QByteArray text = source.read(kLongestProfile + 1);
+        // To the end of the input: a pipe hands it over in pieces, as its writer writes them.
+        QByteArray text;
+        while (text.size() <= kLongestProfile) {
+            const QByteArray piece = source.read(kLongestProfile + 1 - text.size());
+            if (piece.isEmpty()) {
+                break;
+            }
+            text += piece;
+        }
+        if (source.error() != QFileDevice::NoError) {
+            return refuse(QStringLiteral("%1 cannot be read: %2.").arg(name, source.errorString()));
+        }
         if (text.size() > kLongestProfile) {
             return refuse(QStringLiteral("%1 is too long for settings.").arg(name));
         }
@@ -294,7 +325,8 @@ class CommandRun {
 int runCommand(const CommandLine& command, std::FILE* in, std::FILE* out, std::FILE* err) {
     // The library's own lines go to the program's log (main routes it); a command says what
     // matters itself.
-    return CommandRun(command, in, out, err).run();
+    const int status = CommandRun(command, in, out, err).run();
+    return Terminal(out, err).finish(status);
 }
 
 int runCommandLine(const CommandLine& command) {
@@ -309,8 +341,8 @@ int runCommandLine(const CommandLine& command) {
     if (!command.exit) {
         return runCommand(command, stdin, stdout, stderr);
     }
-    // Nothing more can be said when the terminal is gone.
-    (void)std::fputs(command.output.toLocal8Bit().constData(), stdout);
-    (void)std::fputs(command.error.toLocal8Bit().constData(), stderr);
-    return command.status;
+    const Terminal terminal(stdout, stderr);
+    terminal.print(command.output);
+    terminal.note(command.error);
+    return terminal.finish(command.status);
 }

@@ -286,6 +286,12 @@ void InstalledTest::theProgramAnswersWithoutADisplay() {
     const Run get = run({"get", "--volume", a.root()});
     QCOMPARE(get.status, 0);
     QVERIFY2(get.out.contains(QLatin1String("\ntv.system=PAL\n")), qPrintable(get.out));
+    // The window itself needs one: one line says so, instead of the toolkit's abort.
+    const Run window = run({"--volume", a.root()});
+    QCOMPARE(window.status, 1);
+    QCOMPARE(window.err, QStringLiteral("vantorelle: the window needs a graphical session; "
+                                        "\"vantorelle --help\" lists the commands, which need "
+                                        "none.\n"));
 }
 
 int main(int argc, char* argv[]) {

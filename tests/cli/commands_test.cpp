@@ -2,6 +2,7 @@
 // print, their status, and what each camera's file holds afterwards. Every test with several
 // cameras starts them from values that differ from each other and from the one set.
 #include "camera_volume.h"
+#include "camerapaths.h"
 #include "commandline.h"
 #include "commands.h"
 #include "faulty_card.h"
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -37,20 +39,28 @@ QString readBack(std::FILE* file) {
     return QString::fromLocal8Bit(bytes);
 }
 
-Run run(const QStringList& arguments, const QByteArray& input = {}) {
+// The command with standard input `in` (a file holding `input` when none is given) and
+// standard output `out` (a file read back when none is given).
+Run run(const QStringList& arguments, const QByteArray& input = {}, std::FILE* in = nullptr,
+        std::FILE* out = nullptr) {
     const CommandLine command = readCommandLine(QStringList{"vantorelle"} + arguments);
     if (command.exit) {
         return {command.status, command.output, command.error};
     }
-    std::FILE* in = std::tmpfile();
-    std::FILE* out = std::tmpfile();
+    std::FILE* ownIn = in != nullptr ? nullptr : std::tmpfile();
+    std::FILE* ownOut = out != nullptr ? nullptr : std::tmpfile();
     std::FILE* err = std::tmpfile();
-    std::fwrite(input.constData(), 1, std::size_t(input.size()), in);
-    std::rewind(in);
+    if (ownIn != nullptr) {
+        std::fwrite(input.constData(), 1, std::size_t(input.size()), ownIn);
+        std::rewind(ownIn);
+    }
     Run result;
-    result.status = runCommand(command, in, out, err);
-    std::fclose(in);
-    result.out = readBack(out);
+    result.status =
+        runCommand(command, in != nullptr ? in : ownIn, out != nullptr ? out : ownOut, err);
+    if (ownIn != nullptr) {
+        std::fclose(ownIn);
+    }
+    result.out = ownOut != nullptr ? readBack(ownOut) : QString();
     result.err = readBack(err);
     return result;
 }
@@ -77,6 +87,9 @@ class CommandsTest : public QObject {
     void aCameraThatCannotTakeTheChangeFailsAlone_data();
     void aCameraThatCannotTakeTheChangeFailsAlone();
     void twoCommandsOnOneCameraKeepBothChanges();
+    void aProfileIsReadToTheEndOfAPipe();
+    void outputThatCannotBeWrittenFails();
+    void namesFromTheCardAreEscaped();
     void usageErrorsWriteNothing_data();
     void usageErrorsWriteNothing();
     void connectedCamerasAreFoundListedAndChangedTogether();
@@ -156,6 +169,59 @@ void CommandsTest::twoCommandsOnOneCameraKeepBothChanges() {
                                   "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware);
 }
 
+// A pipe hands a profile over as its writer writes it, here with a pause between two lines.
+void CommandsTest::aProfileIsReadToTheEndOfAPipe() {
+    const CameraVolume camera(kFullConfig);
+    int ends[2];
+    QCOMPARE(::pipe(ends), 0);
+    std::thread writer([&] {
+        (void)!::write(ends[1], "video.fhd=960P\n", 15);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        (void)!::write(ends[1], "tv.system=NTSC\n", 15);
+        ::close(ends[1]);
+    });
+    std::FILE* in = ::fdopen(ends[0], "r");
+    const Run apply = run({"apply", "-", "--volume", camera.root()}, {}, in);
+    writer.join();
+    std::fclose(in);
+    QCOMPARE(apply.status, 0);
+    QCOMPARE(camera.config(), kPhoto + "[1,2,2,1,0,0,0,0,0,0,0,0,0,]\n" +
+                                  "[1,3,2,1,1,1,25,12,43,18,30,5,1,]\n" + kFirmware);
+}
+
+void CommandsTest::outputThatCannotBeWrittenFails() {
+    const CameraVolume camera(kFullConfig);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    if (full == nullptr) {
+        QSKIP("this system has no /dev/full");
+    }
+    const Run get = run({"get", "--volume", camera.root()}, {}, nullptr, full);
+    std::fclose(full);
+    QCOMPARE(get.status, 1);
+    QCOMPARE(get.err, QStringLiteral("vantorelle: standard output could not be written: No space "
+                                     "left on device.\n"));
+}
+
+// A folder named with a terminal's escape sequences and a line break, and a firmware version
+// that turns the direction of text: printed escaped, in settings and in messages alike.
+void CommandsTest::namesFromTheCardAreEscaped() {
+    const CameraVolume camera(QByteArray(kFullConfig).replace("FW001", "\xc2\x9b\xe2\x80\xae"),
+                              QStringLiteral("A\x1b]0;owned\x07\nB"));
+    const QString shown =
+        camera.root().section(QLatin1Char('/'), 0, -2) + QStringLiteral("/A\\033]0;owned\\007\\nB");
+    QVERIFY(
+        run({"get", "--volume", camera.root()}).out.endsWith("camera.firmware=\\u009B\\u202E\n"));
+    const Run set =
+        run({"set", "video.fhd=960P", "--volume", camera.root(), "--volume", "/\x1b[2J"});
+    QCOMPARE(set.err, QStringLiteral("vantorelle: /\\033[2J is no camera: it holds no readable "
+                                     "ActionConfig.\n"));
+    camera.setConfig(kGeneral);
+    QCOMPARE(run({"set", "video.fhd=960P", "--volume", camera.root()}).err,
+             QStringLiteral("vantorelle: %1: its ActionConfig has no video line, so "
+                            "video.fhd=960P cannot be set.\n")
+                 .arg(shown));
+}
+
 void CommandsTest::usageErrorsWriteNothing_data() {
     QTest::addColumn<QStringList>("arguments"); // both camera folders are added after a command
     QTest::addColumn<QByteArray>("input");
@@ -210,7 +276,8 @@ void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
         QSKIP("mounting is not permitted here: the --all and list tests need two mounted cards");
     }
     const CameraVolume a(kFullConfig, QStringLiteral("A"));
-    const CameraVolume b(kOtherConfig, QStringLiteral("B"));
+    // Mounted where a line break would make a second entry of list.
+    const CameraVolume b(kOtherConfig, QStringLiteral("B\n/tmp/X\tFW003\t1 KiB"));
     const auto unmount = qScopeGuard([&] {
         for (const CameraVolume* camera : {&a, &b}) {
             ::umount2(QFile::encodeName(camera->root()).constData(), MNT_DETACH);
@@ -226,12 +293,17 @@ void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
         QSKIP("another camera is connected to this computer: --all would change it too");
     }
     QVERIFY2(rows[0].startsWith(a.root() + QStringLiteral("\tFW001\t")), qPrintable(list.out));
-    QVERIFY2(rows[1].startsWith(b.root() + QStringLiteral("\tFW002\t")), qPrintable(list.out));
+    QVERIFY2(rows[1].startsWith(printable(b.root()) + QStringLiteral("\tFW002\t")),
+             qPrintable(list.out));
     QVERIFY2(rows[1].endsWith(QLatin1String(" KiB")), qPrintable(list.out)); // free of 1 MiB
 
     const Run ambiguous = run({"get"});
     QCOMPARE(ambiguous.status, 2);
     QCOMPARE(ambiguous.out, QString());
+    // get takes one camera: its hint offers nothing else.
+    QVERIFY2(ambiguous.err.startsWith("vantorelle: 2 cameras are connected; name one with "
+                                      "--volume:\n"),
+             qPrintable(ambiguous.err));
     QVERIFY2(ambiguous.err.endsWith(list.out), qPrintable(ambiguous.err));
 
     QCOMPARE(run({"set", "light.frequency=60Hz", "--all"}).status, 0);
