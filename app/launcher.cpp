@@ -58,15 +58,18 @@ void CameraLauncher::lookAgain() {
         return;
     }
     searching_ = true;
-    worker_.run<CameraSearch>([lookup = volumes_->lookup()] { return searchCameras(lookup); },
-                              [this](CameraSearch search) {
-                                  searching_ = false;
-                                  found(search);
-                                  if (searchAgain_) {
-                                      searchAgain_ = false;
-                                      lookAgain();
-                                  }
-                              });
+    worker_.run<CameraSearch>(
+        [lookup = volumes_->lookup()]() -> std::optional<CameraSearch> {
+            return searchCameras(lookup);
+        },
+        [this](CameraSearch search) {
+            searching_ = false;
+            found(search);
+            if (searchAgain_) {
+                searchAgain_ = false;
+                lookAgain();
+            }
+        });
 }
 
 void CameraLauncher::found(const CameraSearch& search) {

@@ -45,6 +45,7 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     qCDebug(lcApp, "open_path=%s", open_path.c_str());
     buildConfigPath();
     camera_ = std::make_unique<CameraFile>(configfile_path);
+    cardWatch_ = std::make_shared<CardWatch>(configfile_path);
     if (!CameraFile::present(configfile_path)) {
         runAlert({.informativeText = tr("Connection failed.  Please connect your camera."),
                   .defaultButton = tr("OK")});
@@ -90,32 +91,42 @@ void Tavik_CamAppDelegate::startTimers() {
     // unmounted; the timer above stays as the safety net for file systems without such news.
     volumeWatcher_.addPath(cameraFolder());
     connect(&volumeWatcher_, &QFileSystemWatcher::directoryChanged, this,
-            &Tavik_CamAppDelegate::onUSBTimer);
+            &Tavik_CamAppDelegate::lookAtCard);
 }
 
-// One look at the card at a time, on the worker's thread. A look that has not come back after
-// a second is a card that does not answer: the window says so, and goes on answering the user.
+// The presence watch: a look at the card at every tick, on the worker's thread. A look that has
+// not come back after a second is a card that does not answer: the window says so, and goes on
+// answering the user.
 void Tavik_CamAppDelegate::onUSBTimer() {
-    if (lookUnderWay_) {
-        // News that came while the look was under way may be newer than what it read.
-        lookAgain_ = true;
+    if (*looksUnderWay_ > 0) {
         if (!cardSilent_ && lookStarted_.elapsed() >= kSilentCardMs) {
             cardSilent_ = true;
             showNotice(tr("The card is not responding."));
         }
         return;
     }
-    lookUnderWay_ = true;
-    lookStarted_.start();
-    cardWorker_.run<CardLook>([path = configfile_path] { return CameraFile::look(path); },
-                              [this](CardLook look) {
-                                  lookUnderWay_ = false;
-                                  onLook(look);
-                                  if (lookAgain_ && !ending_) {
-                                      lookAgain_ = false;
-                                      onUSBTimer();
-                                  }
-                              });
+    if (cardSilent_) {
+        cardSilent_ = false;
+        ui_->saveNotice->hide();
+    }
+    lookAtCard();
+}
+
+// News from the card's folder is looked into at once, also while a tick's look is under way.
+void Tavik_CamAppDelegate::lookAtCard() {
+    if (ending_) {
+        return;
+    }
+    if (looksUnderWay_->fetch_add(1) == 0) {
+        lookStarted_.start();
+    }
+    cardWorker_.run<CardLook>(
+        [watch = cardWatch_, underWay = looksUnderWay_] {
+            std::optional<CardLook> look = watch->look();
+            --*underWay;
+            return look;
+        },
+        [this](CardLook look) { onLook(look); });
 }
 
 bool Tavik_CamAppDelegate::eventFilter(QObject* watched, QEvent* event) {

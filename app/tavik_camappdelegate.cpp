@@ -222,10 +222,6 @@ void Tavik_CamAppDelegate::onLook(const CardLook& look) {
     if (ending_) {
         return;
     }
-    if (cardSilent_) {
-        cardSilent_ = false;
-        ui_->saveNotice->hide();
-    }
     if (look.state == CardLook::Gone) {
         // Watching a folder that is going away only slows the end of the program.
         if (!volumeWatcher_.directories().isEmpty()) {

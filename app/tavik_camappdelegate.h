@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -204,6 +205,7 @@ class Tavik_CamAppDelegate : public QObject {
     // What a look at the card found: the camera gone ends the program, content another program
     // wrote is shown.
     void onLook(const CardLook& look);
+    void lookAtCard();
     // Paints every page from `settingValue` after it was replaced; the date pickers too when
     // `withClock`.
     void showStoredSettings(bool withClock);
@@ -235,8 +237,9 @@ class Tavik_CamAppDelegate : public QObject {
     // The camera's file: its lines, what the card holds, and every save.
     std::unique_ptr<CameraFile> camera_;
     CardWorker cardWorker_;
-    bool lookUnderWay_ = false;
-    bool lookAgain_ = false;
+    // The watch's state lives on with a look under way on a card that does not answer.
+    std::shared_ptr<CardWatch> cardWatch_;
+    std::shared_ptr<std::atomic<int>> looksUnderWay_ = std::make_shared<std::atomic<int>>(0);
     QElapsedTimer lookStarted_;
     bool cardSilent_ = false; // the notice says the card does not answer
 

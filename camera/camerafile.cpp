@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <chrono>
 #include <thread>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,6 +24,8 @@ constexpr int kSettleReads = 8;
 // lost settings lines may be a file rewritten in place and caught half-way, so it waits longer.
 constexpr qint64 kFollowAfterMs = 90;
 constexpr qint64 kFollowShorterAfterMs = 1000;
+// Without a change of its stat, the presence watch reads the file at every this many looks.
+constexpr int kLooksBetweenReads = 10;
 // A save that finds the file changed just before its rename starts again this often.
 constexpr int kSaveTries = 4;
 constexpr int kSaveLockWaitMs = 3000;
@@ -99,7 +104,6 @@ void CameraFile::adopt(const std::string& bytes) {
     decode(bytes, content_);
     seen_ = bytes;
     loaded_ = true;
-    pending_.reset();
 }
 
 bool CameraFile::load() {
@@ -117,19 +121,12 @@ bool CameraFile::keepsLinesOf(const Content& candidate) const {
 }
 
 bool CameraFile::follow(const CardLook& look) {
-    if (look.state != CardLook::Read || look.bytes == seen_) {
-        pending_.reset();
-        return false;
-    }
-    if (look.bytes != pending_) {
-        pending_ = look.bytes;
-        pendingSince_.start();
+    if (look.state != CardLook::Read || look.bytes == seen_ || look.sameForMs < kFollowAfterMs) {
         return false;
     }
     Content candidate;
     decode(look.bytes, candidate);
-    const qint64 wait = keepsLinesOf(candidate) ? kFollowAfterMs : kFollowShorterAfterMs;
-    if (pendingSince_.elapsed() < wait) {
+    if (!keepsLinesOf(candidate) && look.sameForMs < kFollowShorterAfterMs) {
         return false;
     }
     qCInfo(lcApp, "ActionConfig was changed on the card; showing it as it is now");
@@ -152,6 +149,62 @@ std::optional<std::string> CameraFile::settled(std::string bytes, SaveResult& re
     }
     result.outcome = SaveOutcome::Changing;
     return std::nullopt;
+}
+
+CardWatch::Stamp CardWatch::stampOf(const std::string& path) {
+    Stamp stamp;
+#ifdef _WIN32
+    struct _stat64 info {};
+    const std::wstring wide = QString::fromStdString(path).toStdWString();
+    if (_wstat64(wide.c_str(), &info) == 0) {
+        stamp = {true, info.st_dev, info.st_ino, info.st_size, info.st_mtime, info.st_ctime};
+    }
+#else
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        stamp = {true,
+                 static_cast<long long>(info.st_dev),
+                 static_cast<long long>(info.st_ino),
+                 static_cast<long long>(info.st_size),
+                 info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec,
+                 info.st_ctim.tv_sec * 1000000000LL + info.st_ctim.tv_nsec};
+    }
+#endif
+    return stamp;
+}
+
+std::optional<CardLook> CardWatch::look() {
+    const Stamp stamp = stampOf(path_);
+    const bool due =
+        !settled_ || !stamp.found || stamp != stamp_ || ++looksSinceRead_ >= kLooksBetweenReads;
+    stamp_ = stamp;
+    if (!due) {
+        return std::nullopt;
+    }
+    looksSinceRead_ = 0;
+    CardLook found = CameraFile::look(path_);
+    const CardLook::State before = std::exchange(state_, found.state);
+    if (found.state != CardLook::Read) {
+        bytes_.reset();
+        settled_ = true;
+        // The camera gone is told every time: it ends the program however often it is heard.
+        if (found.state == CardLook::Unreadable && before == CardLook::Unreadable) {
+            return std::nullopt;
+        }
+        return found;
+    }
+    if (found.bytes != bytes_) {
+        bytes_ = found.bytes;
+        sameSince_.start();
+        settled_ = false;
+        return found;
+    }
+    found.sameForMs = sameSince_.elapsed();
+    if (settled_) {
+        return std::nullopt;
+    }
+    settled_ = found.sameForMs >= kFollowShorterAfterMs;
+    return found;
 }
 
 SaveLock& CameraFile::saveLock() {

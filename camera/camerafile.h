@@ -29,7 +29,34 @@ class SaveLock;
 struct CardLook {
     enum State { Gone, Unreadable, Read };
     State state = Gone;
-    std::string bytes; // Read: the file's first bytes
+    std::string bytes;    // Read: the file's first bytes
+    qint64 sameForMs = 0; // Read: how long the file has held these bytes, as far as looked
+};
+
+// The presence watch's looks at one camera's file, made on the watch's own thread. A look
+// costs a stat of the file; the content is read when the stat changes, at least once a second,
+// and at every look while new content has not held for a second yet. A look that finds nothing
+// new to tell answers nothing.
+class CardWatch {
+  public:
+    explicit CardWatch(std::string path) : path_(std::move(path)) {}
+    std::optional<CardLook> look();
+
+  private:
+    struct Stamp {
+        bool found = false;
+        long long device = 0, inode = 0, size = 0, modified = 0, changed = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const std::string& path);
+
+    std::string path_;
+    Stamp stamp_;
+    int looksSinceRead_ = 0;
+    CardLook::State state_ = CardLook::Read;
+    std::optional<std::string> bytes_;
+    QElapsedTimer sameSince_;
+    bool settled_ = false;
 };
 
 // What an edit asks of the save after changing the record it was given.
@@ -89,9 +116,8 @@ class CameraFile {
     // True while the file at `path` can be opened as a regular file: the camera is there.
     static bool present(const std::string& path);
 
-    // Follows what a look found: content another program wrote is loaded once two looks at
-    // least 90 ms apart have found it the same (a second, when it holds fewer settings lines).
-    // True when it was loaded now.
+    // Follows what a look found: content another program wrote is loaded once it has held for
+    // 90 ms (a second, when it holds fewer settings lines). True when it was loaded now.
     bool follow(const CardLook& look);
 
     // Makes `edit` on the record as the card holds it and saves the lines it names. The edit
@@ -116,7 +142,5 @@ class CameraFile {
     std::optional<std::string> seen_; // the bytes `content_` was loaded from, or saved as
     Content content_;
     bool loaded_ = false;
-    std::optional<std::string> pending_; // content found different, not yet taken
-    QElapsedTimer pendingSince_;
     std::unique_ptr<SaveLock> saveLock_;
 };

@@ -6,6 +6,8 @@
 #include <QThread>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace card_worker_detail {
@@ -26,15 +28,18 @@ class CardWorker : public QObject {
     // Waits a moment for a job under way; one stuck on a card is left to end by itself.
     ~CardWorker() override;
 
-    // Runs `job` on the worker's thread, then `done` with its result on this object's thread.
-    // `done` is dropped when this object is gone by then.
+    // Runs `job` on the worker's thread, then `done` with its result on this object's thread;
+    // a job that answers nothing wakes this thread not at all. `done` is dropped when this
+    // object is gone by then.
     template <class Result>
-    void run(std::function<Result()> job, std::function<void(Result)> done) {
+    void run(std::function<std::optional<Result>()> job, std::function<void(Result)> done) {
         QMetaObject::invokeMethod(
             relay_,
             [relay = relay_, job = std::move(job), done = std::move(done)]() {
-                auto result = std::make_shared<Result>(job());
-                emit relay->finished([done, result] { done(std::move(*result)); });
+                auto result = std::make_shared<std::optional<Result>>(job());
+                if (*result) {
+                    emit relay->finished([done, result] { done(std::move(**result)); });
+                }
             },
             Qt::QueuedConnection);
     }

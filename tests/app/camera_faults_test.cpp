@@ -461,7 +461,7 @@ void CameraFaultsTest::aCardThatDoesNotAnswerLeavesTheWindowAnswering() {
     QCOMPARE(visiblePage(*program), QStringLiteral("photoView"));
     QVERIFY2(answered.elapsed() < 400, qPrintable(QString::number(answered.elapsed())));
     const auto* notice = widget<QLabel>(*program, "saveNotice");
-    QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 2500);
     QCOMPARE(notice->text(), QStringLiteral("The card is not responding."));
     card.release();
     QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 500);
