@@ -80,13 +80,45 @@ CameraLock::CameraLock(const QString& cameraRoot, QObject* parent)
     }
     const QString name = QDir(folder_).filePath(cameraLockName(cameraRoot));
     request_ = name + QStringLiteral(".raise");
+    poke_ = name + QStringLiteral(".poke");
     lock_ = std::make_unique<QLockFile>(name + QStringLiteral(".lock"));
     // Only a program that is still running holds the camera, however long it runs.
     lock_->setStaleLockTime(0);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &CameraLock::answerRequest);
 }
 
-CameraLock::~CameraLock() = default;
+CameraLock::~CameraLock() {
+#ifndef _WIN32
+    if (pokes_ >= 0) {
+        notifier_.reset();
+        ::close(pokes_);
+        ::unlink(QFile::encodeName(poke_).constData());
+    }
+#endif
+}
+
+// Waits for a second start's request, as the holder of the camera.
+void CameraLock::listen() {
+#ifdef _WIN32
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &CameraLock::answerRequest);
+    watcher_.addPath(folder_);
+#else
+    const QByteArray path = QFile::encodeName(poke_);
+    ::unlink(path.constData());
+    // Open for writing too, so that the FIFO never reads as ended when a start has told it.
+    if (::mkfifo(path.constData(), 0600) != 0 ||
+        (pokes_ = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC)) < 0) {
+        qCInfo(lcApp, "Another start on this camera cannot reach this window");
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(pokes_, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
+        char drained[64];
+        while (::read(pokes_, drained, sizeof drained) > 0) {
+        }
+        answerRequest();
+    });
+#endif
+}
 
 bool CameraLock::acquire() {
     if (lock_ == nullptr || lock_->isLocked()) {
@@ -95,7 +127,7 @@ bool CameraLock::acquire() {
     if (lock_->tryLock(0)) {
         // A request left by a start that gave up is no request.
         QFile::remove(request_);
-        watcher_.addPath(folder_);
+        listen();
         return true;
     }
     if (lock_->error() != QLockFile::LockFailedError) {
@@ -106,6 +138,14 @@ bool CameraLock::acquire() {
     QFile request(request_);
     if (request.open(QIODevice::WriteOnly)) {
         request.close();
+#ifndef _WIN32
+        const int poke =
+            ::open(QFile::encodeName(poke_).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (poke >= 0) {
+            (void)!::write(poke, "r", 1);
+            ::close(poke);
+        }
+#endif
         const QDeadlineTimer deadline(kAnswerWithinMs);
         while (!deadline.hasExpired()) {
             if (!QFile::exists(request_)) {

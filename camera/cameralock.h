@@ -9,6 +9,7 @@
 #include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <memory>
@@ -41,12 +42,20 @@ class CameraLock : public QObject {
     void raiseRequested();
 
   private:
+    void listen();
     void answerRequest();
 
     QString folder_;
     QString request_; // the file a second start puts beside the lock to ask for the window
+    QString poke_;    // where a second start tells that it has put its request there
     std::unique_ptr<QLockFile> lock_;
+#ifdef _WIN32
     QFileSystemWatcher watcher_;
+#else
+    // A FIFO: unlike a watch of the folder, it costs nothing to set up or to take down.
+    int pokes_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+#endif
 };
 
 class SaveLock {
