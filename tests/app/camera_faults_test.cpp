@@ -405,6 +405,7 @@ void CameraFaultsTest::theCameraGoingAwayEndsTheProgram() {
     QTRY_VERIFY(launcher.program() == nullptr);
     QTRY_COMPARE(launcher.finder()->isVisible() && launcher.finder()->isWaiting(), !close);
     QCOMPARE(finished.count(), close ? 1 : 0);
+    QVERIFY(!close || finished.front().front().toInt() == 0);
     // Reset all and format ask before they look at the card; an alert the camera went away
     // under is closed by the program, the end-of-program warning is left to the user.
     QCOMPARE(desktop.alerts.size(), alerted || click == QLatin1String("AutoResetAll") ||

@@ -77,7 +77,6 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
     GivenVolumes volumes({camera.root()});
     FakeDesktop desktop;
     CameraLauncher launcher(&volumes, &desktop);
-    QSignalSpy finished(&launcher, &CameraLauncher::finished);
     launcher.start();
     QTRY_VERIFY(launcher.finder()->isVisible() && launcher.finder()->isWaiting());
     QVERIFY(launcher.program() == nullptr);
@@ -106,21 +105,8 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
     QTest::qWait(100);
     QVERIFY(!launcher.finder()->isVisible());
 
-    // Closing the camera's window by hand ends the program.
-    QCOMPARE(finished.count(), 0);
-    launcher.program()->window()->close();
-    QTRY_COMPARE(finished.count(), 1);
-    QCOMPARE(finished.front().front().toInt(), 0);
-
-    // Quit in the waiting window ends the program as a success too.
-    GivenVolumes none({});
-    CameraLauncher waiting(&none, &desktop);
-    QSignalSpy quit(&waiting, &CameraLauncher::finished);
-    waiting.start();
-    QTRY_VERIFY(waiting.finder()->isVisible());
-    waiting.finder()->findChild<QPushButton*>(QStringLiteral("quitButton"))->click();
-    QCOMPARE(quit.count(), 1);
-    QCOMPARE(quit.front().front().toInt(), 0);
+    // Closing the window by hand, and Quit in the waiting window, end the program: the camera
+    // faults' and the unanswering volume's tests.
 }
 
 void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack_data() {
@@ -201,6 +187,7 @@ void InstalledTest::aVolumeThatDoesNotAnswerLeavesTheWaitingWindowAnswering() {
     QVERIFY(launcher->finder()->isWaiting());
     launcher->finder()->findChild<QPushButton*>(QStringLiteral("quitButton"))->click();
     QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.front().front().toInt(), 0);
     QElapsedTimer ending;
     ending.start();
     launcher.reset();
@@ -229,18 +216,14 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
     // Longer than a local socket's name may be.
     const QString runtime = scratch.path() + QLatin1Char('/') + QString(120, QLatin1Char('r'));
     QVERIFY(QDir().mkpath(runtime));
-    QFile::setPermissions(runtime, planted
-                                       ? QFile::Permissions(0x7755)
-                                       : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(runtime, QFile::Permissions(planted ? 0x7755 : 0x7000));
     const QByteArray temporary = qgetenv("TMPDIR");
     const auto restore = qScopeGuard([&] { qputenv("TMPDIR", temporary); });
     if (planted) {
         const QString theirs = scratch.path() + QStringLiteral("/vantorelle-%1").arg(::geteuid());
         QVERIFY(QDir().mkpath(theirs));
-        QFile lock(theirs + QLatin1Char('/') + cameraLockName(camera.root()) + ".lock");
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write("1\nvantorelle\n\n");
-        lock.close();
+        QVERIFY(
+            QFile(theirs + '/' + cameraLockName(camera.root()) + ".lock").open(QFile::WriteOnly));
         if (::chown(QFile::encodeName(theirs).constData(), 65534, 65534) != 0) {
             QSKIP("making a folder another user's needs root");
         }

@@ -178,11 +178,6 @@ void WindowTest::stepsShowAndStoreTheChoice_data() {
     row("960P and 720P30", kLooseConfig, "VideoUI 1080P 960P 720P30", "videoView",
         "16MP Single 960P 720P30 PAL 50HZ Auto1 AutoRotOff " + kStoredClock,
         kPhoto + "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n" + kGeneral + kFirmware);
-    row("1080P and 720P60", "[1,2,2,2,0,0,0,0,0,0,0,0,0,]\n", "VideoUI 1080P 720P60", "videoView",
-        "- - 1080P 720P60 - - - -" + now, "[1,2,1,1,0,0,0,0,0,0,0,0,0,]\n");
-    row("60HZ and power off", kLooseConfig, "60HZ AutoOFF", "generalView",
-        "16MP Single 1080P 720P60 PAL 60HZ AutoOFF AutoRotOff " + kStoredClock,
-        generalWith("[1,3,1,3,1,2,25,12,43,18,30,5,1,]"));
     row("NTSC, automatic light, 3 minutes, rotation", kLooseConfig, "NTSC Auto Auto3 AutoRotOn",
         "generalView", "16MP Single 1080P 720P60 NTSC Auto Auto3 AutoRotOn " + kStoredClock,
         generalWith("[1,3,2,2,1,3,25,12,43,18,30,5,2,]"));

@@ -47,22 +47,18 @@ Run run(const QStringList& arguments, const QByteArray& input = {}, std::FILE* i
     if (command.exit) {
         return {command.status, command.output, command.error};
     }
-    std::FILE* ownIn = in != nullptr ? nullptr : std::tmpfile();
-    std::FILE* ownOut = out != nullptr ? nullptr : std::tmpfile();
+    std::FILE* inFile = in != nullptr ? in : std::tmpfile();
+    std::FILE* outFile = out != nullptr ? out : std::tmpfile();
     std::FILE* err = std::tmpfile();
-    if (ownIn != nullptr) {
-        std::fwrite(input.constData(), 1, std::size_t(input.size()), ownIn);
-        std::rewind(ownIn);
+    if (in == nullptr) {
+        std::fwrite(input.constData(), 1, std::size_t(input.size()), inFile);
+        std::rewind(inFile);
     }
-    Run result;
-    result.status =
-        runCommand(command, in != nullptr ? in : ownIn, out != nullptr ? out : ownOut, err);
-    if (ownIn != nullptr) {
-        std::fclose(ownIn);
+    const int status = runCommand(command, inFile, outFile, err);
+    if (in == nullptr) {
+        std::fclose(inFile);
     }
-    result.out = ownOut != nullptr ? readBack(ownOut) : QString();
-    result.err = readBack(err);
-    return result;
+    return {status, out == nullptr ? readBack(outFile) : QString(), readBack(err)};
 }
 
 // `get`'s lines without the camera's own clock and firmware.

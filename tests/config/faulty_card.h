@@ -109,11 +109,8 @@ class StalledCard {
     StalledCard() : scope_(ops()) { stalled() = true; }
     ~StalledCard() {
         release();
-        // A call that was waiting leaves the table before it goes.
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20)); // waiting calls leave first
     }
-    StalledCard(const StalledCard&) = delete;
-    StalledCard& operator=(const StalledCard&) = delete;
     void release() { stalled() = false; }
 
   private:
@@ -128,16 +125,14 @@ class StalledCard {
     }
     static const config_io::Ops& ops() {
         static const config_io::Ops table = [] {
-            using config_io::systemOps;
-            config_io::Ops o = systemOps();
-            o.openRead = [](const char* p) { return wait(), systemOps().openRead(p); };
+            config_io::Ops o = config_io::systemOps();
+            o.openRead = [](const char* p) { return wait(), config_io::systemOps().openRead(p); };
             o.read = [](int fd, void* b, std::size_t n) {
-                return wait(), systemOps().read(fd, b, n);
+                return wait(), config_io::systemOps().read(fd, b, n);
             };
             return o;
         }();
         return table;
     }
-
     config_io::ScopedOps scope_;
 };
