@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Builds vantorelle for Windows on Debian 12, cross-compiled with MinGW-w64, and makes the
+# Windows downloads:
+#   build-windows/vantorelle-<version>-windows-x64.zip        the program with its Qt beside it
+#   build-windows/vantorelle-<version>-windows-x64-card.zip   vantorelle.app\ for a camera's card
+# Qt for Windows is built once from Debian's own qt6-base source (the Qt the Linux build uses)
+# and kept in ~/.cache/vantorelle (VANTORELLE_CACHE overrides); later runs reuse it. The first
+# run takes about half an hour on two cores for Qt alone.
+# Then the program from the unpacked download answers --version and reads a camera folder under
+# Wine, and its window is photographed under Xvfb with Qt's Windows platform plugin
+# (docs/screenshots/windows.png; SCREENSHOT=0 leaves that out).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+cache=${VANTORELLE_CACHE:-$HOME/.cache/vantorelle}
+qt=$cache/qt-6.4.2-mingw64
+out=$root/build-windows
+jobs=$(nproc 2>/dev/null || echo 2)
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+
+echo "== what the build needs"
+bash scripts/install-deps.sh
+packages=(g++-mingw-w64-x86-64-posix wine64 zip xvfb x11-apps imagemagick dpkg-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+mkdir -p "$cache"
+cat > "$cache/mingw64.cmake" <<'EOF'
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+EOF
+
+if [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+  echo "== Qt 6.4.2 for Windows, from Debian's qt6-base source (once; kept in $qt)"
+  if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+    $sudo tee /etc/apt/sources.list.d/debian-src.sources >/dev/null <<'EOF'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+    $sudo apt-get update -qq
+  fi
+  mkdir -p "$cache/src"
+  (cd "$cache/src" && { ls -d qt6-base-*/ >/dev/null 2>&1 || apt-get source -qq qt6-base; })
+  src=$(ls -d "$cache"/src/qt6-base-*/ | head -n 1)
+  # Tablet input is left out: Debian's source lacks the wintab.h the Windows plugin needs for
+  # it. OpenGL stays on: 6.4.2's Windows plugin does not compile without it.
+  cmake -S "$src" -B "$cache/qt-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$cache/mingw64.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$qt" -DCMAKE_BUILD_TYPE=Release \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DFEATURE_sql=OFF \
+    -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+    -DFEATURE_tabletevent=OFF >/dev/null
+  cmake --build "$cache/qt-build" -j "$jobs"
+  cmake --install "$cache/qt-build" >/dev/null
+fi
+
+echo "== vantorelle for Windows, warnings as errors"
+cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_WERROR=ON >/dev/null
+cmake --build "$out" -j "$jobs" --target vantorelle
+
+echo "== the downloads"
+version=$(sed -n 's/^project(vantorelle VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
+layout=$out/layout
+rm -rf "$layout"
+# What windeployqt lays out for a Widgets program: the program, Qt's and MinGW's libraries, the
+# Windows platform plugin and the native style. The translations are inside the program.
+lay_out() {
+  local to=$1
+  mkdir -p "$to/platforms" "$to/styles"
+  x86_64-w64-mingw32-strip -o "$to/vantorelle.exe" "$out/vantorelle.exe"
+  cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$to/"
+  cp "$mingw"/{libgcc_s_seh-1,libstdc++-6}.dll /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$to/"
+  cp "$qt/plugins/platforms/qwindows.dll" "$to/platforms/"
+  cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$to/styles/"
+  cp LICENSE "$to/"
+}
+lay_out "$layout/program/vantorelle"
+lay_out "$layout/card/vantorelle.app"
+zip_of() { (cd "$1" && rm -f "$2" && zip -qr "$2" .); }
+program_zip=$out/vantorelle-$version-windows-x64.zip
+card_zip=$out/vantorelle-$version-windows-x64-card.zip
+zip_of "$layout/program" "$program_zip"
+zip_of "$layout/card" "$card_zip"
+ls -l "$program_zip" "$card_zip"
+
+echo "== the download under Wine"
+export WINEPREFIX=$out/wineprefix WINEDEBUG=-all
+wine=/usr/lib/wine/wine64
+unpacked=$out/unpacked
+rm -rf "$unpacked" && mkdir -p "$unpacked" && (cd "$unpacked" && unzip -q "$program_zip")
+camera=$out/camera
+rm -rf "$camera" && mkdir -p "$camera/DCIM"
+printf '%s\n' '[1,1,1,1,1,0,0,0,0,0,0,0,0]' '[1,2,1,1,0,0,0,0,0,0,0,0,0,]' \
+  '[1,3,1,1,1,1,25,12,43,18,30,5,1,]' '[2,FW001,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]' \
+  > "$camera/ActionConfig"
+"$wine" "$unpacked/vantorelle/vantorelle.exe" --version
+"$wine" "$unpacked/vantorelle/vantorelle.exe" get --volume "Z:${camera//\//\\}" | grep tv.system
+
+if [ "${SCREENSHOT:-1}" = 1 ]; then
+  echo "== the window under Wine, with Qt's Windows platform plugin"
+  Xvfb :97 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null || true' EXIT
+  sleep 1
+  DISPLAY=:97 "$wine" "$unpacked/vantorelle/vantorelle.exe" --volume "Z:${camera//\//\\}" &
+  sleep "${SCREENSHOT_WAIT:-15}"
+  DISPLAY=:97 xwd -root -silent | convert xwd:- -trim +repage docs/screenshots/windows.png
+  /usr/lib/wine/wineserver -k || true
+  echo "docs/screenshots/windows.png"
+fi
