@@ -22,7 +22,7 @@ constexpr int kWaitingAfterMs = 300;
 std::string cardStartPath(const QString& root) {
     QString folder = configFileOf(root);
     folder.chop(int(std::char_traits<char>::length(kConfigFileName)));
-    return QFile::encodeName(folder).toStdString() + kBundleMarker + "/vantorelle";
+    return systemPath(folder) + kBundleMarker + "/vantorelle";
 }
 
 CameraLauncher::CameraLauncher(VolumeSource* volumes, DesktopServices* services, QObject* parent)
@@ -163,13 +163,13 @@ std::string startPathOf(int argc, char* argv[]) {
     const QString started = argc > 0 ? QFile::decodeName(argv[0]) : QString();
     const QString executable =
         QDir::isAbsolutePath(started) ? started : QCoreApplication::applicationFilePath();
-    return QFile::encodeName(QDir::fromNativeSeparators(executable)).toStdString();
+    return systemPath(QDir::fromNativeSeparators(executable));
 }
 
 // Started from the camera's card: the camera is the one beside the program, and the program
 // ends when it goes away.
 int runFromCard() {
-    CameraLock lock(QFile::decodeName(QByteArray::fromStdString(volumeRootOf(open_path))));
+    CameraLock lock(fromSystemPath(volumeRootOf(open_path)));
     if (!lock.acquire()) {
         return 0;
     }

@@ -175,7 +175,7 @@ void Tavik_CamAppDelegate::bringToFront() {
 
 // The folder that holds the camera's settings file: the root of its card.
 QString Tavik_CamAppDelegate::cameraFolder() {
-    return QFileInfo(QFile::decodeName(configfile_path.c_str())).absolutePath();
+    return cameraRootOf(configfile_path);
 }
 
 // The firmware version the file holds and the card's free space at start-up (the camera's own

@@ -155,7 +155,7 @@ CardWatch::Stamp CardWatch::stampOf(const std::string& path) {
     Stamp stamp;
 #ifdef _WIN32
     struct _stat64 info {};
-    const std::wstring wide = QString::fromStdString(path).toStdWString();
+    const std::wstring wide = fromSystemPath(path).toStdWString();
     if (_wstat64(wide.c_str(), &info) == 0) {
         stamp = {true, info.st_dev, info.st_ino, info.st_size, info.st_mtime, info.st_ctime};
     }

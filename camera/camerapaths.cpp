@@ -38,11 +38,29 @@ QString configFileOf(const QString& root) {
 }
 
 std::string configPathOf(const QString& root) {
-    return QFile::encodeName(configFileOf(root)).toStdString();
+    return systemPath(configFileOf(root));
+}
+
+std::string systemPath(const QString& path) {
+#ifdef Q_OS_WIN
+    // The settings library takes UTF-8 on Windows, where the local encoding cannot spell every
+    // name.
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+QString fromSystemPath(const std::string& path) {
+#ifdef Q_OS_WIN
+    return QString::fromStdString(path);
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path));
+#endif
 }
 
 QString cameraRootOf(const std::string& configPath) {
-    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(configPath))).absolutePath();
+    return QFileInfo(fromSystemPath(configPath)).absolutePath();
 }
 
 QString printable(const QString& text) {

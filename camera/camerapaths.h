@@ -28,6 +28,11 @@ std::string configPathFor(const std::string& startPath);
 QString configFileOf(const QString& root);
 std::string configPathOf(const QString& root);
 
+// A path as the settings library and the system's file calls take it (UTF-8 on Windows, the
+// file system's encoding elsewhere), and back.
+std::string systemPath(const QString& path);
+QString fromSystemPath(const std::string& path);
+
 // The folder of the camera whose settings file is `configPath`.
 QString cameraRootOf(const std::string& configPath);
 

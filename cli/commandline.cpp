@@ -11,6 +11,12 @@
 #include <algorithm>
 #include <iterator>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
+
 namespace {
 
 // Options of QGuiApplication and QApplication; they reach the toolkit untouched.
@@ -209,8 +215,21 @@ CommandLine readCommandLine(const QStringList& arguments) {
 
 CommandLine readCommandLine(int argc, char* argv[]) {
     QStringList arguments;
+#ifdef Q_OS_WIN
+    // Windows hands main its arguments in the ANSI code page, which cannot spell every folder's
+    // name: read them as the system keeps them.
+    (void)argc;
+    (void)argv;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 0; i < count; ++i) {
+        arguments << QString::fromWCharArray(wide[i]);
+    }
+    LocalFree(wide);
+#else
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+#endif
     return readCommandLine(arguments);
 }

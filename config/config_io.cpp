@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <string>
 #include <sys/stat.h>
 #include <windows.h>
 #else
@@ -21,25 +22,42 @@ namespace {
 
 #ifdef _WIN32
 
+// Paths are UTF-8 on every system; Windows takes them as UTF-16, never through the ANSI code
+// page, which cannot spell every name a card may hold.
+std::wstring wide(const char* path) {
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, nullptr, 0);
+    std::wstring text(length > 0 ? static_cast<std::size_t>(length) : 0U, L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, text.data(), length);
+        text.pop_back();
+    }
+    return text;
+}
+
 bool isRegular(unsigned short mode) {
     return (mode & _S_IFMT) == _S_IFREG;
 }
 
+int statOf(const char* path, struct _stat64& info) {
+    return _wstat64(wide(path).c_str(), &info);
+}
+
 int openRead(const char* path) {
     struct _stat64 info {};
-    if (_stat64(path, &info) != 0) {
+    if (statOf(path, info) != 0) {
         return -1;
     }
     if (!isRegular(info.st_mode)) {
         errno = (info.st_mode & _S_IFDIR) != 0 ? EISDIR : EINVAL;
         return -1;
     }
-    return _open(path, _O_RDONLY | _O_BINARY);
+    return _wopen(wide(path).c_str(), _O_RDONLY | _O_BINARY);
 }
 
 int createExclusive(const char* path, unsigned mode) {
     (void)mode;
-    return _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    return _wopen(wide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                  _S_IREAD | _S_IWRITE);
 }
 
 std::ptrdiff_t readSome(int fd, void* buffer, std::size_t size) {
@@ -59,11 +77,16 @@ int closeFile(int fd) {
 }
 
 int renameFile(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : -1;
+    if (MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return 0;
+    }
+    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    return -1;
 }
 
 int removeFile(const char* path) {
-    return _unlink(path);
+    return _wunlink(wide(path).c_str());
 }
 
 int isRegularFile(int fd) {
@@ -76,12 +99,12 @@ int isRegularFile(int fd) {
 
 int permissions(const char* path) {
     struct _stat64 info {};
-    return _stat64(path, &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
+    return statOf(path, info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
 }
 
 std::int64_t ageSeconds(const char* path) {
     struct _stat64 info {};
-    if (_stat64(path, &info) != 0) {
+    if (statOf(path, info) != 0) {
         return -1;
     }
     return static_cast<std::int64_t>(std::time(nullptr)) - static_cast<std::int64_t>(info.st_mtime);

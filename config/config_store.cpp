@@ -211,9 +211,13 @@ void removeLeftovers(const std::string& path) {
     const std::string fileName = path.substr(nameStartOf(path));
     try {
         std::error_code error;
-        std::filesystem::directory_iterator entry(folderOf(path), error);
+        // Paths are UTF-8 on every system.
+        const std::string folderBytes = folderOf(path);
+        const std::u8string folder(folderBytes.begin(), folderBytes.end());
+        std::filesystem::directory_iterator entry(std::filesystem::path(folder), error);
         for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-            const std::string name = entry->path().filename().string();
+            const std::u8string utf8 = entry->path().filename().u8string();
+            const std::string name(utf8.begin(), utf8.end());
             if (!isTemporaryName(name, fileName)) {
                 continue;
             }

@@ -29,14 +29,10 @@ struct Run {
 };
 
 QString readBack(std::FILE* file) {
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-        bytes.append(buffer, qsizetype(n));
-    }
-    std::fclose(file);
-    return QString::fromLocal8Bit(bytes);
+    QFile read;
+    read.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    read.seek(0);
+    return QString::fromLocal8Bit(read.readAll());
 }
 
 // The command with standard input `in` (a file holding `input` when none is given) and
