@@ -136,15 +136,15 @@ CameraDetails describeCamera(const QString& root) {
     const QStorageInfo volume(root);
     // A volume is named by its label; one without a label, or a folder inside a volume, by its
     // folder (not by its whole path, which the details show).
-    details.name = volume.isValid() && volume.rootPath() == root ? volume.name() : QString();
-    if (details.name.isEmpty()) {
-        details.name = QDir(root).dirName();
-    }
+    details.label = volume.isValid() && volume.rootPath() == root ? volume.name() : QString();
+    details.name = details.label.isEmpty() ? QDir(root).dirName() : details.label;
     if (volume.isValid() && volume.isReady()) {
         details.bytesFree = volume.bytesAvailable();
+        details.bytesTotal = volume.bytesTotal();
     }
     CameraFile file(configPathOf(root));
     if (file.load()) {
+        details.formatRequest = file.hasLine(kFormatLine);
         // As "get" prints it: a planted version cannot break a line of "list" or the chooser.
         details.firmware =
             QString::fromStdString(settingValueText(file.setting(), SettingKey::Firmware));

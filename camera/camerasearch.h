@@ -92,9 +92,12 @@ QStringList findCameras(const QStringList& roots);
 // What the chooser shows of a camera; unknown parts are empty or -1.
 struct CameraDetails {
     QString root;
-    QString name;
+    QString name; // the volume's label, else the folder's name
     QString firmware;
     qint64 bytesFree = -1;
+    QString label{}; // the volume's label; empty without one
+    qint64 bytesTotal = -1;
+    bool formatRequest = false; // the file asks the camera to format its card
 };
 
 // Reads the firmware version from the camera's file and the free space of its volume.

@@ -47,8 +47,11 @@ QString commandsHelp() {
     QString text = QStringLiteral(
         "\nCommands (they need no display and never open a window):\n"
         "  list              One line per connected camera: its folder, firmware\n"
-        "                    and free space, separated by tabs.\n"
-        "  get               The camera's settings, one key=value line each.\n"
+        "                    and free space, separated by tabs. With --json, an\n"
+        "                    array of objects: folder, label, firmware, bytesFree,\n"
+        "                    bytesTotal and formatRequest.\n"
+        "  get               The camera's settings, one key=value line each. With\n"
+        "                    --json, one object with the same keys.\n"
         "  set KEY=VALUE...  Changes settings as the window's buttons do (burst\n"
         "                    shoots at 5MP) and saves each camera's file once.\n"
         "  apply FILE        Sets what FILE holds, in the form get prints; - reads\n"
@@ -109,6 +112,9 @@ CommandLine readCommandLine(const QStringList& arguments) {
                                  QStringLiteral("With set, apply or sync-clock: every connected "
                                                 "camera."));
     parser.addOption(all);
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("With list or get: print JSON, for scripts."));
+    parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("One of the commands below."),
                                  QStringLiteral("[command [arguments]]"));
@@ -156,8 +162,10 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QStringList volumes = parser.values(volume);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        if (parser.isSet(all)) {
-            return usageError(QStringLiteral("--all goes with a command."));
+        if (parser.isSet(all) || parser.isSet(json)) {
+            return usageError(
+                QStringLiteral("--%1 goes with a command.")
+                    .arg(parser.isSet(all) ? QStringLiteral("all") : QStringLiteral("json")));
         }
         if (volumes.size() > 1) {
             return usageError(QStringLiteral("The window shows one camera: give --volume once."));
@@ -187,7 +195,11 @@ CommandLine readCommandLine(const QStringList& arguments) {
         if (parser.isSet(all) && !volumes.isEmpty()) {
             return usageError(QStringLiteral("Give either --volume or --all."));
         }
+        if (parser.isSet(json) && shape->severalCameras) {
+            return usageError(QStringLiteral("--json goes with list or get."));
+        }
         result.allCameras = parser.isSet(all);
+        result.json = parser.isSet(json);
     }
     for (const QString& folder : volumes) {
         const QString path = QDir::cleanPath(QDir::fromNativeSeparators(folder));

@@ -20,6 +20,7 @@ struct CommandLine {
     // The cameras' folders a command was given with --volume, each checked to be a camera.
     QStringList volumes;
     bool allCameras = false; // --all
+    bool json = false;       // --json: list and get print JSON
 };
 
 inline constexpr int kUsageError = 2;

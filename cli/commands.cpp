@@ -8,6 +8,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 
 #include <cerrno>
@@ -174,6 +177,20 @@ class CommandRun {
   private:
     int list() {
         const QStringList cameras = connectedCameras();
+        if (command_.json) {
+            QJsonArray all;
+            for (const QString& root : cameras) {
+                const CameraDetails camera = describeCamera(root);
+                all.append(QJsonObject{{"folder", QDir::toNativeSeparators(root)},
+                                       {"label", camera.label},
+                                       {"firmware", camera.firmware},
+                                       {"bytesFree", camera.bytesFree},
+                                       {"bytesTotal", camera.bytesTotal},
+                                       {"formatRequest", camera.formatRequest}});
+            }
+            terminal_.print(QString::fromUtf8(QJsonDocument(all).toJson()));
+            return status_;
+        }
         for (const QString& root : cameras) {
             terminal_.print(cameraLine(root));
         }
@@ -202,6 +219,17 @@ class CommandRun {
             return kCameraFailed;
         }
         QStringList lines = fromStd(file.settingsText()).split(QLatin1Char('\n'));
+        if (command_.json) {
+            QJsonObject settings;
+            for (const QString& line : std::as_const(lines)) {
+                if (!line.isEmpty()) {
+                    settings.insert(line.section(QLatin1Char('='), 0, 0),
+                                    line.section(QLatin1Char('='), 1));
+                }
+            }
+            terminal_.print(QString::fromUtf8(QJsonDocument(settings).toJson()));
+            return 0;
+        }
         for (QString& line : lines) {
             line = printable(line);
         }

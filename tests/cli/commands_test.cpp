@@ -9,6 +9,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -97,6 +100,16 @@ void CommandsTest::getIntoApplyCopiesAProfile() {
                                      "light.frequency=50Hz\nauto.power-off=1min\n"
                                      "auto.rotation=off\ncamera.clock=2013-12-25 18:30:05\n"
                                      "camera.firmware=FW001\n"));
+    // The same keys and values as one JSON object, for scripts.
+    const QJsonObject json =
+        QJsonDocument::fromJson(run({"get", "--json", "--volume", a.root()}).out.toUtf8()).object();
+    QStringList fromJson;
+    for (auto it = json.begin(); it != json.end(); ++it) {
+        fromJson << it.key() + '=' + it.value().toString();
+    }
+    QStringList lines = get.out.split('\n', Qt::SkipEmptyParts);
+    lines.sort();
+    QCOMPARE(fromJson, lines);
     const Run apply = run({"apply", "-", "--volume", b.root()}, get.out.toLocal8Bit());
     QCOMPARE(apply.status, 0);
     const QString copied = run({"get", "--volume", b.root()}).out;
@@ -242,6 +255,7 @@ void CommandsTest::usageErrorsWriteNothing_data() {
     row("argument too many", {"sync-clock", "now"}, "Wrong number of arguments for sync-clock");
     row("list of some", {"list", "--all"}, "list looks for the cameras itself");
     row("get of two", {"get", "--all"}, "get takes one");
+    row("JSON of a change", {"set", "--json", "tv.system=NTSC"}, "--json goes with list or get");
 }
 
 void CommandsTest::usageErrorsWriteNothing() {
@@ -288,6 +302,15 @@ void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
     QVERIFY2(rows[1].startsWith(printable(b.root()) + QStringLiteral("\tFW002\t")),
              qPrintable(list.out));
     QVERIFY2(rows[1].endsWith(QLatin1String(" KiB")), qPrintable(list.out)); // free of 1 MiB
+    const QJsonArray json = QJsonDocument::fromJson(run({"list", "--json"}).out.toUtf8()).array();
+    QCOMPARE(json.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject camera = json[i].toObject();
+        QCOMPARE(camera["folder"].toString(), (i == 0 ? a : b).root());
+        QCOMPARE(camera["firmware"].toString(), i == 0 ? "FW001" : "FW002");
+        QCOMPARE(camera["formatRequest"].toBool(), i == 1); // kOtherConfig holds one
+        QCOMPARE(camera["bytesTotal"].toInteger(), 1 << 20);
+    }
 
     const Run ambiguous = run({"get"});
     QCOMPARE(ambiguous.status, 2);
