@@ -67,7 +67,6 @@ QString settingsOnly(const QString& get) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// kFullConfig with 50 Hz light; kOtherConfig has automatic light.
 QByteArray withLight(const QByteArray& config, const char* general, const char* changed) {
     return QByteArray(config).replace(general, changed);
 }
