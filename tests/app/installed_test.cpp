@@ -173,7 +173,7 @@ void InstalledTest::theWaitingWindowFindsTheCameraWhateverItsVolumeDoes() {
         QSignalSpy finished(&launcher, &CameraLauncher::finished);
         launcher.start();
         QTRY_VERIFY_WITH_TIMEOUT(launcher.finder()->isVisible() && launcher.finder()->isWaiting(),
-                                 600);
+                                 1000);
         launcher.finder()->findChild<QPushButton*>(QStringLiteral("quitButton"))->click();
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.front().front().toInt(), 0);
@@ -184,7 +184,7 @@ void InstalledTest::theWaitingWindowFindsTheCameraWhateverItsVolumeDoes() {
     QTest::qWait(100);
     // ActionConfig copied back onto a card that stayed mounted: no mount table changes.
     camera.setConfig(kFullConfig);
-    QTRY_VERIFY_WITH_TIMEOUT(launcher.program() != nullptr, 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(launcher.program() != nullptr, 2000);
 }
 
 void InstalledTest::aSecondStartOnTheSameCameraEnds_data() {
