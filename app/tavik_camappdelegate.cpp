@@ -11,8 +11,10 @@
 #include "palette.h"
 #include "ui_vantorelle.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -40,6 +42,9 @@ bool isNoSpace(int error) {
 // The notice band: under the page menu, or at the foot of the date and time page, which
 // covers the menu's place.
 constexpr QRect kNoticeUnderMenu(35, 130, 500, 20);
+constexpr int kNoticePadding = 12;
+constexpr int kNoticeFontPixels = 13;
+constexpr int kNoticeSmallestPixels = 9;
 constexpr QRect kNoticeOnDatePage(45, 400, 465, 20);
 
 } // namespace
@@ -309,6 +314,27 @@ int32_t Tavik_CamAppDelegate::saveLines(const Edit& edit, const std::function<vo
 void Tavik_CamAppDelegate::showNotice(const QString& text) {
     ui_->saveNotice->setText(text);
     placeSaveNotice();
+    // The band holds one line: a text that is longer (in a longer language) is set smaller,
+    // down to a size still easy to read, so that nothing of it is cut off.
+    QFont font = ui_->saveNotice->font();
+    font.setWeight(QFont::DemiBold);
+    const int room = ui_->saveNotice->width() - 2 * kNoticePadding;
+    int size = kNoticeFontPixels;
+    for (; size > kNoticeSmallestPixels; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room) {
+            break;
+        }
+    }
+    ui_->saveNotice->setStyleSheet(noticeStyle_.arg(size));
+    // Still too long: two lines, the band grown to hold them.
+    const bool wrap = size == kNoticeSmallestPixels;
+    ui_->saveNotice->setWordWrap(wrap);
+    if (wrap) {
+        QRect band = ui_->saveNotice->geometry();
+        band.setHeight(std::max(band.height(), ui_->saveNotice->heightForWidth(band.width())));
+        ui_->saveNotice->setGeometry(band);
+    }
     ui_->saveNotice->show();
 }
 
@@ -318,10 +344,13 @@ void Tavik_CamAppDelegate::setUpSaveNotice() {
     ui_->saveNotice->setAttribute(Qt::WA_StyledBackground);
     QColor band = palette::kAmber;
     band.setAlpha(230);
-    ui_->saveNotice->setStyleSheet(
-        QStringLiteral("#saveNotice { background-color: %1; color: %2; border-radius: 5px;"
-                       " padding: 0px 12px; font-weight: 600; }")
-            .arg(palette::css(band), palette::css(palette::kWindow)));
+    noticeStyle_ = QStringLiteral("#saveNotice { background-color: %1; color: %2;"
+                                  " border-radius: 5px; padding: 0px %3px; font-weight: 600;"
+                                  " font-size: %4px; }")
+                       .arg(palette::css(band), palette::css(palette::kWindow))
+                       .arg(kNoticePadding)
+                       .arg(QStringLiteral("%1"));
+    ui_->saveNotice->setStyleSheet(noticeStyle_.arg(kNoticeFontPixels));
     ui_->saveNotice->setAccessibleName(tr("Save failed"));
     ui_->saveNotice->hide();
 }

@@ -242,6 +242,7 @@ class Tavik_CamAppDelegate : public QObject {
     std::shared_ptr<std::atomic<int>> looksUnderWay_ = std::make_shared<std::atomic<int>>(0);
     QElapsedTimer lookStarted_;
     bool cardSilent_ = false; // the notice says the card does not answer
+    QString noticeStyle_;     // the notice band's style, its font size left open
 
     ButtonGroup resolutionGroup_{};
     ButtonGroup modeGroup_{};
