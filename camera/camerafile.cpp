@@ -101,7 +101,13 @@ void CameraFile::decode(const std::string& bytes, Content& content) {
 }
 
 void CameraFile::adopt(const std::string& bytes) {
-    decode(bytes, content_);
+    Content decoded;
+    decode(bytes, decoded);
+    adopt(bytes, std::move(decoded));
+}
+
+void CameraFile::adopt(const std::string& bytes, Content decoded) {
+    content_ = std::move(decoded);
     seen_ = bytes;
     loaded_ = true;
 }
@@ -130,7 +136,7 @@ bool CameraFile::follow(const CardLook& look) {
         return false;
     }
     qCInfo(lcApp, "ActionConfig was changed on the card; showing it as it is now");
-    adopt(look.bytes);
+    adopt(look.bytes, std::move(candidate));
     return true;
 }
 
@@ -234,7 +240,7 @@ SaveResult CameraFile::change(const Edit& edit) {
                 result.outcome = SaveOutcome::Changing;
                 return result;
             }
-            adopt(*base);
+            adopt(*base, std::move(candidate));
             result.reloaded = true;
         }
 

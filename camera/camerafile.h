@@ -131,7 +131,9 @@ class CameraFile {
         tagSetting setting{};
     };
     static void decode(const std::string& bytes, Content& content);
+    // Takes `bytes` as what the card holds, decoded here or as `decoded`.
     void adopt(const std::string& bytes);
+    void adopt(const std::string& bytes, Content decoded);
     // Content that was read twice the same, a short while apart; none when the file cannot be
     // read or keeps changing.
     std::optional<std::string> settled(std::string bytes, SaveResult& result) const;
