@@ -6,11 +6,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLinearGradient>
-#include <QLocale>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QToolTip>
-#include <QTranslator>
 
 void applyApplicationLook() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -48,14 +46,6 @@ void applyApplicationLook() {
         icon.addFile(QStringLiteral(":/icons/vantorelle_%1.png").arg(size), QSize(size, size));
     }
     QApplication::setWindowIcon(icon);
-}
-
-void installTranslations() {
-    static QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("vantorelle"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n"))) {
-        QCoreApplication::installTranslator(&translator);
-    }
 }
 
 QPalette headerBandPalette(const QPalette& base) {

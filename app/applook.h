@@ -9,6 +9,3 @@ class QPalette;
 // The window's charcoal with the slightly lighter header band along its top.
 QPalette headerBandPalette(const QPalette& base);
 
-// Installs the program's translation for the system's language, when there is one; English,
-// the source language, needs none.
-void installTranslations();

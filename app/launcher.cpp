@@ -2,12 +2,15 @@
 
 #include "applook.h"
 #include "camerapaths.h"
+#include "commandline.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -150,8 +153,15 @@ QList<std::pair<QtMsgType, QString>> toolkitMessages;
 
 void holdToolkitMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        (void)std::fputs("vantorelle: the window needs a graphical session; \"vantorelle --help\" "
-                         "lists the commands, which need none.\n",
+        // No application object is left to translate with: the language's file is read here.
+        QTranslator translator;
+        (void)translator.load(QLocale(), QStringLiteral("vantorelle"), QStringLiteral("_"),
+                              QStringLiteral(":/i18n"));
+        const char* const text = QT_TRANSLATE_NOOP(
+            "Commands", "vantorelle: the window needs a graphical session; \"vantorelle --help\" "
+                        "lists the commands, which need none.\n");
+        const QString translated = translator.translate("Commands", text);
+        (void)std::fputs(translated.isEmpty() ? text : translated.toLocal8Bit().constData(),
                          stderr);
         std::_Exit(1);
     }

@@ -12,7 +12,14 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTORELLE_VERSION));
     const CommandLine command = readCommandLine(argc, argv);
     if (needsNoWindow(command)) {
-        return runCommandLine(command);
+        // Read again in the user's language, which needs the application object. It is given
+        // the program's name alone, which the help shows however the program was started.
+        char name[] = "vantorelle";
+        char* arguments[] = {name, nullptr};
+        int count = 1;
+        QCoreApplication application(count, arguments);
+        installTranslations();
+        return runCommandLine(readCommandLine(argc, argv));
     }
     return runWindow(argc, argv, command.volume);
 }

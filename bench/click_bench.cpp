@@ -11,6 +11,7 @@
 #include "bench_support.h"
 #include "blackscroller.h"
 #include "camerapaths.h"
+#include "commandline.h"
 #include "config_io.h"
 #include "tavik_camappdelegate.h"
 

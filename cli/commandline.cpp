@@ -2,11 +2,14 @@
 
 #include "camerapaths.h"
 #include "camerasearch.h"
+#include "completion.h"
 #include "setting_choices.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
+#include <QTranslator>
 
 #include <algorithm>
 #include <iterator>
@@ -18,6 +21,19 @@
 #endif
 
 namespace {
+
+// The parser's own texts, translated in the program's files: it ships no toolkit translations.
+[[maybe_unused]] const char* const kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+};
 
 // Options of QGuiApplication and QApplication; they reach the toolkit untouched.
 const char* const kToolkitOptionsWithValue[] = {"platform",      "platformpluginpath",
@@ -44,24 +60,24 @@ const CommandShape kCommands[] = {
 };
 
 QString commandsHelp() {
-    QString text = QStringLiteral(
-        "\nCommands (they need no display and never open a window):\n"
-        "  list              One line per connected camera: its folder, firmware\n"
-        "                    and free space, separated by tabs. With --json, an\n"
-        "                    array of objects: folder, label, firmware, bytesFree,\n"
-        "                    bytesTotal and formatRequest.\n"
-        "  get               The camera's settings, one key=value line each. With\n"
-        "                    --json, one object with the same keys.\n"
-        "  set KEY=VALUE...  Changes settings as the window's buttons do (burst\n"
-        "                    shoots at 5MP) and saves each camera's file once.\n"
-        "  apply FILE        Sets what FILE holds, in the form get prints; - reads\n"
-        "                    standard input. The clock and firmware lines are\n"
-        "                    passed over, so this copies camera A's settings to\n"
-        "                    every connected camera:\n"
-        "                      vantorelle get --volume A | vantorelle apply - --all\n"
-        "  sync-clock        Sets the camera's clock to the computer's local time.\n"
-        "Without --volume or --all a command works on the one connected camera.\n"
-        "\nSettings:\n");
+    QString text =
+        Commands::tr("\nCommands (they need no display and never open a window):\n"
+                     "  list              One line per connected camera: its folder, firmware\n"
+                     "                    and free space, separated by tabs. With --json, an\n"
+                     "                    array of objects: folder, label, firmware, bytesFree,\n"
+                     "                    bytesTotal and formatRequest.\n"
+                     "  get               The camera's settings, one key=value line each. With\n"
+                     "                    --json, one object with the same keys.\n"
+                     "  set KEY=VALUE...  Changes settings as the window's buttons do (burst\n"
+                     "                    shoots at 5MP) and saves each camera's file once.\n"
+                     "  apply FILE        Sets what FILE holds, in the form get prints; - reads\n"
+                     "                    standard input. The clock and firmware lines are\n"
+                     "                    passed over, so this copies camera A's settings to\n"
+                     "                    every connected camera:\n"
+                     "                      vantorelle get --volume A | vantorelle apply - --all\n"
+                     "  sync-clock        Sets the camera's clock to the computer's local time.\n"
+                     "Without --volume or --all a command works on the one connected camera.\n"
+                     "\nSettings:\n");
     for (const SettingKeyInfo& key : settingKeys()) {
         QStringList values;
         for (const SettingValueName& value : key.values) {
@@ -72,11 +88,11 @@ QString commandsHelp() {
         }
         const QString name = QString::fromLatin1(key.name.data(), qsizetype(key.name.size()));
         text += key.key == SettingKey::Firmware
-                    ? QStringLiteral("  %1 (read only)\n").arg(name)
+                    ? Commands::tr("  %1 (read only)\n").arg(name)
                     : QStringLiteral("  %1=%2\n").arg(name, values.join(QLatin1Char('|')));
     }
-    text += QStringLiteral("\nExit status: 0 done; 1 a camera could not be read or changed; 2 "
-                           "usage error,\nand then nothing was written.\n");
+    text += Commands::tr("\nExit status: 0 done; 1 a camera could not be read or changed; 2 "
+                         "usage error,\nand then nothing was written.\n");
     return text;
 }
 
@@ -85,39 +101,46 @@ CommandLine usageError(const QString& reason) {
     result.exit = true;
     result.status = kUsageError;
     result.error =
-        QStringLiteral("vantorelle: %1\nTry \"vantorelle --help\" for more.\n").arg(reason);
+        Commands::tr("vantorelle: %1\nTry \"vantorelle --help\" for more.\n").arg(reason);
     return result;
 }
 
 } // namespace
 
-// The command line is read before the program's translations are loaded: its texts are English.
+void installTranslations() {
+    static QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("vantorelle"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(&translator);
+    }
+}
+
 CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Edits the settings of a connected action camera.\nWithout a command it "
-                       "opens its window."));
+        Commands::tr("Edits the settings of a connected action camera.\nWithout a command it "
+                     "opens its window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
+                                  Commands::tr("Show this help and end."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption volume(
         QStringLiteral("volume"),
-        QStringLiteral("Use the camera whose card is mounted at <path>. set, apply and "
-                       "sync-clock take it more than once."),
-        QStringLiteral("path"));
+        Commands::tr("Use the camera whose card is mounted at <path>. set, apply and "
+                     "sync-clock take it more than once."),
+        Commands::tr("path"));
     parser.addOption(volume);
     const QCommandLineOption all(QStringLiteral("all"),
-                                 QStringLiteral("With set, apply or sync-clock: every connected "
-                                                "camera."));
+                                 Commands::tr("With set, apply or sync-clock: every connected "
+                                              "camera."));
     parser.addOption(all);
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With list or get: print JSON, for scripts."));
+                                  Commands::tr("With list or get: print JSON, for scripts."));
     parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("One of the commands below."),
-                                 QStringLiteral("[command [arguments]]"));
+    parser.addPositionalArgument(Commands::tr("command"),
+                                 Commands::tr("One of the commands below."),
+                                 Commands::tr("[command [arguments]]"));
     for (const char* name : kToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -138,6 +161,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
     }
     if (given.isEmpty()) {
         given << QStringLiteral("vantorelle");
+    }
+    // The completion scripts' question: its words are what the user typed, options among them.
+    if (given.size() > 1 && given.at(1) == QLatin1String(kCompleteCommand)) {
+        CommandLine result;
+        result.command = given.at(1);
+        result.commandArguments = given.mid(2);
+        return result;
     }
 
     if (!parser.parse(given)) {
@@ -164,11 +194,11 @@ CommandLine readCommandLine(const QStringList& arguments) {
     if (positional.isEmpty()) {
         if (parser.isSet(all) || parser.isSet(json)) {
             return usageError(
-                QStringLiteral("--%1 goes with a command.")
+                Commands::tr("--%1 goes with a command.")
                     .arg(parser.isSet(all) ? QStringLiteral("all") : QStringLiteral("json")));
         }
         if (volumes.size() > 1) {
-            return usageError(QStringLiteral("The window shows one camera: give --volume once."));
+            return usageError(Commands::tr("The window shows one camera: give --volume once."));
         }
     } else {
         const auto* shape = std::find_if(
@@ -176,7 +206,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
                 return positional.constFirst() == QLatin1String(known.name);
             });
         if (shape == std::end(kCommands)) {
-            return usageError(QStringLiteral("Unknown command: %1").arg(positional.constFirst()));
+            return usageError(Commands::tr("Unknown command: %1").arg(positional.constFirst()));
         }
         result.command = positional.constFirst();
         result.commandArguments = positional.mid(1);
@@ -184,19 +214,19 @@ CommandLine readCommandLine(const QStringList& arguments) {
         if (count < shape->leastArguments ||
             (shape->mostArguments >= 0 && count > shape->mostArguments)) {
             return usageError(
-                QStringLiteral("Wrong number of arguments for %1.").arg(result.command));
+                Commands::tr("Wrong number of arguments for %1.").arg(result.command));
         }
         if (result.command == QLatin1String("list") && (parser.isSet(all) || !volumes.isEmpty())) {
-            return usageError(QStringLiteral("list looks for the cameras itself."));
+            return usageError(Commands::tr("list looks for the cameras itself."));
         }
         if (!shape->severalCameras && (parser.isSet(all) || volumes.size() > 1)) {
-            return usageError(QStringLiteral("%1 takes one camera.").arg(result.command));
+            return usageError(Commands::tr("%1 takes one camera.").arg(result.command));
         }
         if (parser.isSet(all) && !volumes.isEmpty()) {
-            return usageError(QStringLiteral("Give either --volume or --all."));
+            return usageError(Commands::tr("Give either --volume or --all."));
         }
         if (parser.isSet(json) && shape->severalCameras) {
-            return usageError(QStringLiteral("--json goes with list or get."));
+            return usageError(Commands::tr("--json goes with list or get."));
         }
         result.allCameras = parser.isSet(all);
         result.json = parser.isSet(json);
@@ -209,7 +239,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
             result.status = kUsageError;
             result.error =
                 QStringLiteral("vantorelle: %1\n")
-                    .arg(QStringLiteral("%1 is no camera: it holds no readable ActionConfig.")
+                    .arg(Commands::tr("%1 is no camera: it holds no readable ActionConfig.")
                              .arg(printable(QDir::toNativeSeparators(folder))));
             return result;
         }

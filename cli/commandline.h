@@ -3,8 +3,19 @@
 // that help, the version, the commands and usage errors need no display.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+
+// The texts of the command line and the commands: in the user's language once
+// installTranslations() has run.
+class Commands {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
+
+// Loads the program's translations for the system's language, for the window and the commands.
+// Needs the application object.
+void installTranslations();
 
 struct CommandLine {
     // True: print `output` (standard output) or `error` (standard error) and end with `status`.

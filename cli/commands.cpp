@@ -3,6 +3,7 @@
 #include "camerafile.h"
 #include "camerapaths.h"
 #include "camerasearch.h"
+#include "completion.h"
 #include "setting_choices.h"
 
 #include <QDateTime>
@@ -12,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -43,7 +45,7 @@ class Terminal {
             return status;
         }
         const int error = errno;
-        complain(QStringLiteral("standard output could not be written: %1.")
+        complain(Commands::tr("standard output could not be written: %1.")
                      .arg(QString::fromLocal8Bit(std::strerror(error))));
         return kCameraFailed;
     }
@@ -61,6 +63,53 @@ QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// The settings library's reasons are English: "[line N: ]SUBJECT: PHRASE", or
+// "[line N: ]KEY is given twice". The subject (what the user typed) stays as given; the phrase
+// is said in the user's language, with a full stop.
+const char* const kReasonPhrases[] = {
+    QT_TRANSLATE_NOOP("Commands", "not of the form key=value"),
+    QT_TRANSLATE_NOOP("Commands", "no such setting"),
+    QT_TRANSLATE_NOOP("Commands", "the firmware version can only be read"),
+    QT_TRANSLATE_NOOP("Commands", "the clock is written YYYY-MM-DD HH:MM:SS"),
+    QT_TRANSLATE_NOOP("Commands", "not text"),
+    QT_TRANSLATE_NOOP("Commands",
+                      "burst shoots at 5MP only (choose photo.mode=single or time-lapse with it)"),
+    QT_TRANSLATE_NOOP("Commands", "no such date and time"),
+    QT_TRANSLATE_NOOP("Commands",
+                      "the camera's clock runs from 2013-01-01 00:00:00 to 2037-12-31 23:59:59"),
+    QT_TRANSLATE_NOOP("Commands", "not a value this setting can take"),
+};
+
+QString translatedReason(const std::string& reason) {
+    QString rest = fromStd(reason);
+    QString line;
+    static const QRegularExpression lineNumber(QStringLiteral("^line ([0-9]+): "));
+    if (const QRegularExpressionMatch match = lineNumber.match(rest); match.hasMatch()) {
+        line = Commands::tr("line %1: ").arg(match.captured(1));
+        rest = rest.mid(match.capturedLength());
+    }
+    static const QString twice = QStringLiteral(" is given twice");
+    if (rest.endsWith(twice) && !rest.left(rest.size() - twice.size()).contains(u' ')) {
+        return line + Commands::tr("%1 is given twice.").arg(rest.left(rest.size() - twice.size()));
+    }
+    const qsizetype split = rest.lastIndexOf(QLatin1String(": "));
+    const QString subject = rest.left(split);
+    const QString phrase = rest.mid(split + 2);
+    static const QString oneOf = QStringLiteral("the value is one of ");
+    QString said = phrase;
+    if (phrase.startsWith(oneOf)) {
+        said = Commands::tr("the value is one of %1").arg(phrase.mid(oneOf.size()));
+    } else {
+        for (const char* known : kReasonPhrases) {
+            if (phrase == QLatin1String(known)) {
+                said = Commands::tr(known);
+            }
+        }
+    }
+    return line + (split < 0 ? said : QStringLiteral("%1: %2").arg(subject, said)) +
+           QLatin1Char('.');
+}
+
 QString shown(const QString& root) {
     return printable(QDir::toNativeSeparators(root));
 }
@@ -68,11 +117,11 @@ QString shown(const QString& root) {
 QString lineName(int32_t kind) {
     switch (kind) {
     case kPhotoLine:
-        return QStringLiteral("photo");
+        return Commands::tr("photo");
     case kVideoLine:
-        return QStringLiteral("video");
+        return Commands::tr("video");
     default:
-        return QStringLiteral("general");
+        return Commands::tr("general");
     }
 }
 
@@ -102,30 +151,30 @@ QString changeCamera(const QString& root, const std::vector<SettingChoice>& choi
     case SaveOutcome::Unchanged:
         return {};
     case SaveOutcome::Unreadable:
-        return QStringLiteral("its ActionConfig cannot be read.");
+        return Commands::tr("its ActionConfig cannot be read.");
     case SaveOutcome::Changing:
-        return QStringLiteral("its ActionConfig is being changed by another program; nothing was "
-                              "saved.");
+        return Commands::tr("its ActionConfig is being changed by another program; nothing was "
+                            "saved.");
     case SaveOutcome::MissingLine: {
         const int32_t kind = result.missing.front();
         for (const SettingChoice& choice : choices) {
             if (settingKeyInfo(choice.key).lineKind == kind) {
-                return QStringLiteral("its ActionConfig has no %1 line, so %2 cannot be set.")
+                return Commands::tr("its ActionConfig has no %1 line, so %2 cannot be set.")
                     .arg(lineName(kind), fromStd(choice.text));
             }
         }
         break;
     }
     case SaveOutcome::Refused:
-        return fromStd(result.reason) + QLatin1Char('.');
+        return translatedReason(result.reason);
     case SaveOutcome::WriteFailed:
         if (result.error == EACCES || result.error == EROFS || result.error == EPERM) {
-            return QStringLiteral("its ActionConfig is write-protected.");
+            return Commands::tr("its ActionConfig is write-protected.");
         }
-        return QStringLiteral("its ActionConfig could not be saved: %1.")
+        return Commands::tr("its ActionConfig could not be saved: %1.")
             .arg(QString::fromLocal8Bit(std::strerror(result.error)));
     }
-    return QStringLiteral("its ActionConfig could not be saved.");
+    return Commands::tr("its ActionConfig could not be saved.");
 }
 
 QString cameraLine(const QString& root) {
@@ -150,6 +199,12 @@ class CommandRun {
         if (name == QLatin1String("get")) {
             return get();
         }
+        if (name == QLatin1String(kCompleteCommand)) {
+            for (const QString& word : completionsFor(command_.commandArguments)) {
+                terminal_.print(word + QLatin1Char('\n'));
+            }
+            return 0;
+        }
         std::vector<SettingChoice> choices;
         const bool read = name == QLatin1String("set")     ? readArguments(choices)
                           : name == QLatin1String("apply") ? readProfile(choices)
@@ -157,9 +212,9 @@ class CommandRun {
         if (!read) {
             return status_;
         }
-        const QString conflict = fromStd(conflictAmong(choices));
-        if (!conflict.isEmpty()) {
-            terminal_.complain(conflict + QLatin1Char('.'));
+        const std::string conflict = conflictAmong(choices);
+        if (!conflict.empty()) {
+            terminal_.complain(translatedReason(conflict));
             return kUsageError;
         }
         const QStringList cameras = targets();
@@ -201,7 +256,7 @@ class CommandRun {
     QStringList connectedCameras() {
         const QStringList cameras = findCameras(mountedVolumeRoots());
         if (cameras.isEmpty()) {
-            terminal_.complain(QStringLiteral("No camera is connected."));
+            terminal_.complain(Commands::tr("No camera is connected."));
             status_ = kCameraFailed;
         }
         return cameras;
@@ -214,7 +269,7 @@ class CommandRun {
         }
         CameraFile file(configPathOf(cameras.constFirst()));
         if (!file.load()) {
-            terminal_.complain(QStringLiteral("%1: its ActionConfig cannot be read.")
+            terminal_.complain(Commands::tr("%1: its ActionConfig cannot be read.")
                                    .arg(shown(cameras.constFirst())));
             return kCameraFailed;
         }
@@ -246,10 +301,10 @@ class CommandRun {
         if (cameras.size() > 1 && !command_.allCameras) {
             // get works on one camera only: its hint offers no --all.
             terminal_.complain((command_.command == QLatin1String("get")
-                                    ? QStringLiteral("%1 cameras are connected; name one with "
-                                                     "--volume:")
-                                    : QStringLiteral("%1 cameras are connected; name one with "
-                                                     "--volume, or use --all:"))
+                                    ? Commands::tr("%1 cameras are connected; name one with "
+                                                   "--volume:")
+                                    : Commands::tr("%1 cameras are connected; name one with "
+                                                   "--volume, or use --all:"))
                                    .arg(cameras.size()));
             for (const QString& root : cameras) {
                 terminal_.note(cameraLine(root));
@@ -270,12 +325,12 @@ class CommandRun {
         for (const QString& argument : command_.commandArguments) {
             auto read = readSettingChoice(argument.toStdString());
             if (const auto* reason = std::get_if<std::string>(&read)) {
-                return refuse(fromStd(*reason) + QLatin1Char('.'));
+                return refuse(translatedReason(*reason));
             }
             auto& choice = std::get<SettingChoice>(read);
             for (const SettingChoice& earlier : choices) {
                 if (earlier.key == choice.key) {
-                    return refuse(QStringLiteral("%1 is given twice.")
+                    return refuse(Commands::tr("%1 is given twice.")
                                       .arg(fromStd(std::string(settingKeyInfo(choice.key).name))));
                 }
             }
@@ -286,14 +341,14 @@ class CommandRun {
 
     bool readProfile(std::vector<SettingChoice>& choices) {
         const bool standardInput = command_.commandArguments.constFirst() == QLatin1String("-");
-        const QString name = standardInput ? QStringLiteral("standard input")
-                                           : command_.commandArguments.constFirst();
+        const QString name =
+            standardInput ? Commands::tr("standard input") : command_.commandArguments.constFirst();
         QFile source;
         const bool opened = standardInput
                                 ? source.open(in_, QIODevice::ReadOnly)
                                 : (source.setFileName(name), source.open(QIODevice::ReadOnly));
         if (!opened) {
-            return refuse(QStringLiteral("%1 cannot be read: %2.").arg(name, source.errorString()));
+            return refuse(Commands::tr("%1 cannot be read: %2.").arg(name, source.errorString()));
         }
         // To the end of the input: a pipe hands it over in pieces, as its writer writes them.
         QByteArray text;
@@ -305,19 +360,19 @@ class CommandRun {
             text += piece;
         }
         if (source.error() != QFileDevice::NoError) {
-            return refuse(QStringLiteral("%1 cannot be read: %2.").arg(name, source.errorString()));
+            return refuse(Commands::tr("%1 cannot be read: %2.").arg(name, source.errorString()));
         }
         if (text.size() > kLongestProfile) {
-            return refuse(QStringLiteral("%1 is too long for settings.").arg(name));
+            return refuse(Commands::tr("%1 is too long for settings.").arg(name));
         }
         auto read =
             readSettingProfile(std::string_view(text.constData(), std::size_t(text.size())));
         if (const auto* reason = std::get_if<std::string>(&read)) {
-            return refuse(QStringLiteral("%1: %2.").arg(name, fromStd(*reason)));
+            return refuse(QStringLiteral("%1: %2").arg(name, translatedReason(*reason)));
         }
         choices = std::move(std::get<std::vector<SettingChoice>>(read));
         if (choices.empty()) {
-            return refuse(QStringLiteral("%1 holds no settings.").arg(name));
+            return refuse(Commands::tr("%1 holds no settings.").arg(name));
         }
         return true;
     }
@@ -332,8 +387,8 @@ class CommandRun {
         choice.text = "camera.clock=" + shownNow.toStdString();
         if (!isCameraClock(choice.clock)) {
             terminal_.complain(
-                QStringLiteral("The computer's clock says %1, which the camera's clock cannot "
-                               "hold: it runs from 2013 to 2037.")
+                Commands::tr("The computer's clock says %1, which the camera's clock cannot "
+                             "hold: it runs from 2013 to 2037.")
                     .arg(shownNow));
             status_ = kCameraFailed;
             return false;

@@ -6,6 +6,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libgtest-dev googletest clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-droid-fallback unzip
+  # the shells whose completion scripts are tested
+  zsh fish
   # for the Debian package: CPack takes its dependencies from dpkg-shlibdeps, which it runs on
   # the programs that `file` finds
   dpkg-dev file

@@ -44,6 +44,321 @@
     </message>
 </context>
 <context>
+    <name>Commands</name>
+    <message>
+        <source>vantorelle: the window needs a graphical session; &quot;vantorelle --help&quot; lists the commands, which need none.
+</source>
+        <translation>vantorelle: la fenêtre a besoin d’une session graphique&#xa0;; «&#xa0;vantorelle --help&#xa0;» liste les commandes, qui n’en ont pas besoin.
+</translation>
+    </message>
+    <message>
+        <source>
+Commands (they need no display and never open a window):
+  list              One line per connected camera: its folder, firmware
+                    and free space, separated by tabs. With --json, an
+                    array of objects: folder, label, firmware, bytesFree,
+                    bytesTotal and formatRequest.
+  get               The camera&apos;s settings, one key=value line each. With
+                    --json, one object with the same keys.
+  set KEY=VALUE...  Changes settings as the window&apos;s buttons do (burst
+                    shoots at 5MP) and saves each camera&apos;s file once.
+  apply FILE        Sets what FILE holds, in the form get prints; - reads
+                    standard input. The clock and firmware lines are
+                    passed over, so this copies camera A&apos;s settings to
+                    every connected camera:
+                      vantorelle get --volume A | vantorelle apply - --all
+  sync-clock        Sets the camera&apos;s clock to the computer&apos;s local time.
+Without --volume or --all a command works on the one connected camera.
+
+Settings:
+</source>
+        <translation>
+Commandes (sans affichage requis, elles n’ouvrent jamais de fenêtre)&#xa0;:
+  list              Une ligne par caméra connectée&#xa0;: son dossier, son firmware
+                    et son espace libre, séparés par des tabulations. Avec
+                    --json, un tableau d’objets&#xa0;: folder, label, firmware,
+                    bytesFree, bytesTotal et formatRequest.
+  get               Les réglages de la caméra, une ligne key=value par
+                    réglage. Avec --json, un objet avec les mêmes clés.
+  set KEY=VALUE...  Modifie des réglages comme le font les boutons de la
+                    fenêtre (la rafale photographie en 5MP) et enregistre une
+                    seule fois le fichier de chaque caméra.
+  apply FILE        Applique les réglages que contient FILE, sous la forme
+                    qu’affiche get&#xa0;; avec - lit l’entrée standard. Les lignes
+                    de l’horloge et du firmware sont ignorées&#xa0;: ceci copie
+                    donc les réglages de la caméra A sur toutes les caméras
+                    connectées&#xa0;:
+                      vantorelle get --volume A | vantorelle apply - --all
+  sync-clock        Règle l’horloge de la caméra sur l’heure locale de
+                    l’ordinateur.
+Sans --volume ni --all, une commande agit sur l’unique caméra connectée.
+
+Réglages&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>  %1 (read only)
+</source>
+        <translation>  %1 (lecture seule)
+</translation>
+    </message>
+    <message>
+        <source>
+Exit status: 0 done; 1 a camera could not be read or changed; 2 usage error,
+and then nothing was written.
+</source>
+        <translation>
+Code de sortie&#xa0;: 0 terminé&#xa0;; 1 une caméra n’a pas pu être lue ou modifiée&#xa0;;
+2&#xa0;erreur d’utilisation, et rien n’a alors été écrit.
+</translation>
+    </message>
+    <message>
+        <source>vantorelle: %1
+Try &quot;vantorelle --help&quot; for more.
+</source>
+        <translation>vantorelle: %1
+Essayez «&#xa0;vantorelle --help&#xa0;» pour en savoir plus.
+</translation>
+    </message>
+    <message>
+        <source>Edits the settings of a connected action camera.
+Without a command it opens its window.</source>
+        <translation>Modifie les réglages d’une caméra sport connectée.
+Sans commande, ouvre sa fenêtre.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Use the camera whose card is mounted at &lt;path&gt;. set, apply and sync-clock take it more than once.</source>
+        <translation>Utiliser la caméra dont la carte est montée sur &lt;chemin&gt;. set, apply et sync-clock l’acceptent plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>chemin</translation>
+    </message>
+    <message>
+        <source>With set, apply or sync-clock: every connected camera.</source>
+        <translation>Avec set, apply ou sync-clock&#xa0;: toutes les caméras connectées.</translation>
+    </message>
+    <message>
+        <source>With list or get: print JSON, for scripts.</source>
+        <translation>Avec list ou get&#xa0;: afficher du JSON, pour les scripts.</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>commande</translation>
+    </message>
+    <message>
+        <source>One of the commands below.</source>
+        <translation>L’une des commandes ci-dessous.</translation>
+    </message>
+    <message>
+        <source>[command [arguments]]</source>
+        <translation>[commande [arguments]]</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a command.</source>
+        <translation>--%1 s’utilise avec une commande.</translation>
+    </message>
+    <message>
+        <source>The window shows one camera: give --volume once.</source>
+        <translation>La fenêtre affiche une seule caméra&#xa0;: indiquez --volume une seule fois.</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Commande inconnue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments for %1.</source>
+        <translation>Nombre d’arguments incorrect pour %1.</translation>
+    </message>
+    <message>
+        <source>list looks for the cameras itself.</source>
+        <translation>list cherche elle-même les caméras.</translation>
+    </message>
+    <message>
+        <source>%1 takes one camera.</source>
+        <translation>%1 n’accepte qu’une seule caméra.</translation>
+    </message>
+    <message>
+        <source>Give either --volume or --all.</source>
+        <translation>Indiquez soit --volume, soit --all.</translation>
+    </message>
+    <message>
+        <source>--json goes with list or get.</source>
+        <translation>--json s’utilise avec list ou get.</translation>
+    </message>
+    <message>
+        <source>%1 is no camera: it holds no readable ActionConfig.</source>
+        <translation>%1 n’est pas une caméra&#xa0;: aucun ActionConfig lisible ne s’y trouve.</translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1.</source>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>not of the form key=value</source>
+        <translation>pas de la forme key=value</translation>
+    </message>
+    <message>
+        <source>no such setting</source>
+        <translation>réglage inconnu</translation>
+    </message>
+    <message>
+        <source>the firmware version can only be read</source>
+        <translation>la version du firmware est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the clock is written YYYY-MM-DD HH:MM:SS</source>
+        <translation>l’horloge s’écrit YYYY-MM-DD HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>not text</source>
+        <translation>pas du texte</translation>
+    </message>
+    <message>
+        <source>burst shoots at 5MP only (choose photo.mode=single or time-lapse with it)</source>
+        <translation>la rafale photographie uniquement en 5MP (avec cette résolution, choisissez photo.mode=single ou time-lapse)</translation>
+    </message>
+    <message>
+        <source>no such date and time</source>
+        <translation>date et heure inexistantes</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s clock runs from 2013-01-01 00:00:00 to 2037-12-31 23:59:59</source>
+        <translation>l’horloge de la caméra va du 2013-01-01 00:00:00 au 2037-12-31 23:59:59</translation>
+    </message>
+    <message>
+        <source>not a value this setting can take</source>
+        <translation>valeur impossible pour ce réglage</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>ligne %1&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <translation>%1 est indiqué deux fois.</translation>
+    </message>
+    <message>
+        <source>the value is one of %1</source>
+        <translation>la valeur doit être l’une des suivantes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <translation>photo</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vidéo</translation>
+    </message>
+    <message>
+        <source>general</source>
+        <translation>générale</translation>
+    </message>
+    <message>
+        <source>its ActionConfig cannot be read.</source>
+        <translation>son ActionConfig est illisible.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig is being changed by another program; nothing was saved.</source>
+        <translation>son ActionConfig est en cours de modification par un autre programme&#xa0;; rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig has no %1 line, so %2 cannot be set.</source>
+        <translation>son ActionConfig n’a pas de ligne %1, donc %2 ne peut pas être réglé.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig is write-protected.</source>
+        <translation>son ActionConfig est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig could not be saved: %1.</source>
+        <translation>son ActionConfig n’a pas pu être enregistré&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig could not be saved.</source>
+        <translation>son ActionConfig n’a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>Aucune caméra n’est connectée.</translation>
+    </message>
+    <message>
+        <source>%1: its ActionConfig cannot be read.</source>
+        <translation>%1&#xa0;: son ActionConfig est illisible.</translation>
+    </message>
+    <message>
+        <source>%1 cameras are connected; name one with --volume:</source>
+        <translation>%1 caméras sont connectées&#xa0;; indiquez-en une avec --volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 cameras are connected; name one with --volume, or use --all:</source>
+        <translation>%1 caméras sont connectées&#xa0;; indiquez-en une avec --volume ou utilisez --all&#xa0;:</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>l’entrée standard</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too long for settings.</source>
+        <translation>%1&#xa0;: contenu trop long pour des réglages.</translation>
+    </message>
+    <message>
+        <source>%1 holds no settings.</source>
+        <translation>%1 ne contient aucun réglage.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s clock says %1, which the camera&apos;s clock cannot hold: it runs from 2013 to 2037.</source>
+        <translation>L’horloge de l’ordinateur indique %1, ce que l’horloge de la caméra ne peut pas représenter&#xa0;: elle va de 2013 à 2037.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Afficher les informations de version.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>Tavik_CamAppDelegate</name>
     <message>
         <source>ON</source>

@@ -44,6 +44,321 @@
     </message>
 </context>
 <context>
+    <name>Commands</name>
+    <message>
+        <source>vantorelle: the window needs a graphical session; &quot;vantorelle --help&quot; lists the commands, which need none.
+</source>
+        <translation>vantorelle: la finestra richiede una sessione grafica; &quot;vantorelle --help&quot; elenca i comandi, che non ne hanno bisogno.
+</translation>
+    </message>
+    <message>
+        <source>
+Commands (they need no display and never open a window):
+  list              One line per connected camera: its folder, firmware
+                    and free space, separated by tabs. With --json, an
+                    array of objects: folder, label, firmware, bytesFree,
+                    bytesTotal and formatRequest.
+  get               The camera&apos;s settings, one key=value line each. With
+                    --json, one object with the same keys.
+  set KEY=VALUE...  Changes settings as the window&apos;s buttons do (burst
+                    shoots at 5MP) and saves each camera&apos;s file once.
+  apply FILE        Sets what FILE holds, in the form get prints; - reads
+                    standard input. The clock and firmware lines are
+                    passed over, so this copies camera A&apos;s settings to
+                    every connected camera:
+                      vantorelle get --volume A | vantorelle apply - --all
+  sync-clock        Sets the camera&apos;s clock to the computer&apos;s local time.
+Without --volume or --all a command works on the one connected camera.
+
+Settings:
+</source>
+        <translation>
+Comandi (non richiedono un ambiente grafico e non aprono mai una finestra):
+  list              Una riga per ogni videocamera collegata: la sua cartella,
+                    il firmware e lo spazio libero, separati da tabulazioni.
+                    Con --json, un array di oggetti: folder, label, firmware,
+                    bytesFree, bytesTotal e formatRequest.
+  get               Le impostazioni della videocamera, una riga key=value
+                    ciascuna. Con --json, un oggetto con le stesse chiavi.
+  set KEY=VALUE...  Modifica le impostazioni come i pulsanti della finestra
+                    (la raffica scatta a 5MP) e salva una sola volta il file
+                    di ogni videocamera.
+  apply FILE        Imposta ciò che contiene FILE, nella forma stampata da
+                    get; con - legge lo standard input. Le righe dell&apos;orologio
+                    e del firmware vengono saltate, quindi questo copia le
+                    impostazioni della videocamera A su tutte le videocamere
+                    collegate:
+                      vantorelle get --volume A | vantorelle apply - --all
+  sync-clock        Imposta l&apos;orologio della videocamera sull&apos;ora locale del
+                    computer.
+Senza --volume o --all un comando agisce sull&apos;unica videocamera collegata.
+
+Impostazioni:
+</translation>
+    </message>
+    <message>
+        <source>  %1 (read only)
+</source>
+        <translation>  %1 (sola lettura)
+</translation>
+    </message>
+    <message>
+        <source>
+Exit status: 0 done; 1 a camera could not be read or changed; 2 usage error,
+and then nothing was written.
+</source>
+        <translation>
+Stato di uscita: 0 fatto; 1 non è stato possibile leggere o modificare una
+videocamera; 2 errore di utilizzo, e in tal caso non è stato scritto nulla.
+</translation>
+    </message>
+    <message>
+        <source>vantorelle: %1
+Try &quot;vantorelle --help&quot; for more.
+</source>
+        <translation>vantorelle: %1
+Prova &quot;vantorelle --help&quot; per saperne di più.
+</translation>
+    </message>
+    <message>
+        <source>Edits the settings of a connected action camera.
+Without a command it opens its window.</source>
+        <translation>Modifica le impostazioni di una action cam collegata.
+Senza un comando apre la sua finestra.</translation>
+    </message>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Mostra questa guida ed esce.</translation>
+    </message>
+    <message>
+        <source>Use the camera whose card is mounted at &lt;path&gt;. set, apply and sync-clock take it more than once.</source>
+        <translation>Usa la videocamera la cui scheda è montata in &lt;percorso&gt;. set, apply e sync-clock la accettano più volte.</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>percorso</translation>
+    </message>
+    <message>
+        <source>With set, apply or sync-clock: every connected camera.</source>
+        <translation>Con set, apply o sync-clock: tutte le videocamere collegate.</translation>
+    </message>
+    <message>
+        <source>With list or get: print JSON, for scripts.</source>
+        <translation>Con list o get: stampa JSON, per gli script.</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>comando</translation>
+    </message>
+    <message>
+        <source>One of the commands below.</source>
+        <translation>Uno dei comandi elencati sotto.</translation>
+    </message>
+    <message>
+        <source>[command [arguments]]</source>
+        <translation>[comando [parametri]]</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a command.</source>
+        <translation>--%1 va usato con un comando.</translation>
+    </message>
+    <message>
+        <source>The window shows one camera: give --volume once.</source>
+        <translation>La finestra mostra una sola videocamera: indica --volume una sola volta.</translation>
+    </message>
+    <message>
+        <source>Unknown command: %1</source>
+        <translation>Comando sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments for %1.</source>
+        <translation>Numero di parametri errato per %1.</translation>
+    </message>
+    <message>
+        <source>list looks for the cameras itself.</source>
+        <translation>list cerca da sé le videocamere.</translation>
+    </message>
+    <message>
+        <source>%1 takes one camera.</source>
+        <translation>%1 accetta una sola videocamera.</translation>
+    </message>
+    <message>
+        <source>Give either --volume or --all.</source>
+        <translation>Indica --volume oppure --all, non entrambi.</translation>
+    </message>
+    <message>
+        <source>--json goes with list or get.</source>
+        <translation>--json va usato con list o get.</translation>
+    </message>
+    <message>
+        <source>%1 is no camera: it holds no readable ActionConfig.</source>
+        <translation>%1 non è una videocamera: non contiene un ActionConfig leggibile.</translation>
+    </message>
+    <message>
+        <source>standard output could not be written: %1.</source>
+        <translation>impossibile scrivere sullo standard output: %1.</translation>
+    </message>
+    <message>
+        <source>not of the form key=value</source>
+        <translation>non nella forma key=value</translation>
+    </message>
+    <message>
+        <source>no such setting</source>
+        <translation>impostazione inesistente</translation>
+    </message>
+    <message>
+        <source>the firmware version can only be read</source>
+        <translation>la versione del firmware si può solo leggere</translation>
+    </message>
+    <message>
+        <source>the clock is written YYYY-MM-DD HH:MM:SS</source>
+        <translation>l&apos;orologio si scrive YYYY-MM-DD HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>not text</source>
+        <translation>non è testo</translation>
+    </message>
+    <message>
+        <source>burst shoots at 5MP only (choose photo.mode=single or time-lapse with it)</source>
+        <translation>la raffica scatta solo a 5MP (con questa risoluzione scegli photo.mode=single o time-lapse)</translation>
+    </message>
+    <message>
+        <source>no such date and time</source>
+        <translation>data e ora inesistenti</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s clock runs from 2013-01-01 00:00:00 to 2037-12-31 23:59:59</source>
+        <translation>l&apos;orologio della videocamera va dal 2013-01-01 00:00:00 al 2037-12-31 23:59:59</translation>
+    </message>
+    <message>
+        <source>not a value this setting can take</source>
+        <translation>valore non ammesso per questa impostazione</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>riga %1: </translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <translation>%1 è indicato due volte.</translation>
+    </message>
+    <message>
+        <source>the value is one of %1</source>
+        <translation>il valore deve essere uno tra %1</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <translation>foto</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>video</translation>
+    </message>
+    <message>
+        <source>general</source>
+        <translation>generale</translation>
+    </message>
+    <message>
+        <source>its ActionConfig cannot be read.</source>
+        <translation>il suo ActionConfig non può essere letto.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig is being changed by another program; nothing was saved.</source>
+        <translation>il suo ActionConfig è in corso di modifica da parte di un altro programma; non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig has no %1 line, so %2 cannot be set.</source>
+        <translation>il suo ActionConfig non ha la riga %1, quindi %2 non può essere impostato.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig is write-protected.</source>
+        <translation>il suo ActionConfig è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig could not be saved: %1.</source>
+        <translation>impossibile salvare il suo ActionConfig: %1.</translation>
+    </message>
+    <message>
+        <source>its ActionConfig could not be saved.</source>
+        <translation>impossibile salvare il suo ActionConfig.</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>Nessuna videocamera collegata.</translation>
+    </message>
+    <message>
+        <source>%1: its ActionConfig cannot be read.</source>
+        <translation>%1: il suo ActionConfig non può essere letto.</translation>
+    </message>
+    <message>
+        <source>%1 cameras are connected; name one with --volume:</source>
+        <translation>Sono collegate %1 videocamere; indicane una con --volume:</translation>
+    </message>
+    <message>
+        <source>%1 cameras are connected; name one with --volume, or use --all:</source>
+        <translation>Sono collegate %1 videocamere; indicane una con --volume oppure usa --all:</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too long for settings.</source>
+        <translation>%1: contenuto troppo lungo per delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>%1 holds no settings.</source>
+        <translation>%1 non contiene impostazioni.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s clock says %1, which the camera&apos;s clock cannot hold: it runs from 2013 to 2037.</source>
+        <translation>L&apos;orologio del computer segna %1, che l&apos;orologio della videocamera non può memorizzare: va dal 2013 al 2037.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valore mancante dopo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore non previsto dopo &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opzioni]</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilizzo: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Parametri:</translation>
+    </message>
+</context>
+<context>
     <name>Tavik_CamAppDelegate</name>
     <message>
         <source>ON</source>

@@ -19,6 +19,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <cerrno>
 #include <csignal>
@@ -268,6 +269,23 @@ void InstalledTest::theProgramAnswersWithoutADisplay() {
     QCOMPARE(window.err, QStringLiteral("vantorelle: the window needs a graphical session; "
                                         "\"vantorelle --help\" lists the commands, which need "
                                         "none.\n"));
+
+    // In the user's language, the toolkit parser's texts too; keys and values stay as they are.
+    // The language stays German for the rest of the test: this runs last.
+    QTranslator german;
+    QVERIFY(german.load(QLocale(QLocale::German), "vantorelle", "_", ":/i18n"));
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+        qunsetenv(name);
+    }
+    qputenv("LANG", "de_DE.UTF-8");
+    QCOMPARE(run({"get", "--volume", a.root()}).out, get.out);
+    QCOMPARE(run({"--bogus"}).err,
+             german.translate("Commands", "vantorelle: %1\nTry \"vantorelle --help\" for more.\n")
+                 .arg(german.translate("QCommandLineParser", "Unknown option '%1'.").arg("bogus")));
+    QCOMPARE(run({"--volume", a.root()}).err,
+             german.translate("Commands", "vantorelle: the window needs a graphical session; "
+                                          "\"vantorelle --help\" lists the commands, which need "
+                                          "none.\n"));
 }
 
 int main(int argc, char* argv[]) {

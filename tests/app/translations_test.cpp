@@ -1,7 +1,7 @@
 // The translations compiled into the program: exactly the shipped languages are embedded, each
 // source file is complete (every message translated, placeholders and leading blanks kept), and
 // the program picks the system's language.
-#include "applook.h"
+#include "commandline.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -87,6 +87,7 @@ class CommandsTest : public QObject {
     void usageErrorsWriteNothing_data();
     void usageErrorsWriteNothing();
     void connectedCamerasAreFoundListedAndChangedTogether();
+    void reasonsAreSaidInTheUsersLanguage();
 };
 
 void CommandsTest::getIntoApplyCopiesAProfile() {
@@ -333,6 +334,37 @@ void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
             get.section(QLatin1String("camera.clock="), 1).left(19), "yyyy-MM-dd HH:mm:ss");
         QVERIFY2(stored >= before && stored <= after, qPrintable(stored.toString()));
     }
+}
+
+// The settings library's reasons come in English; every one of them reaches a German user in
+// German, around the words the user typed.
+void CommandsTest::reasonsAreSaidInTheUsersLanguage() {
+    const CameraVolume camera(kFullConfig);
+    const auto reasons = [&] {
+        QStringList said;
+        for (const char* wrong :
+             {"tv.system", "tv.sistem=PAL", "tv.system=SECAM", "camera.firmware=X",
+              "camera.clock=today", "camera.clock=2020-02-30 10:00:00",
+              "camera.clock=2040-01-01 10:00:00"}) {
+            said << run({"set", wrong, "--volume", camera.root()}).err;
+        }
+        return said << run({"set", "photo.mode=burst", "photo.resolution=VGA"}).err
+                    << run({"apply", "-", "--volume", camera.root()}, QByteArray("\0\n", 2)).err
+                    << run({"apply", "-", "--volume", camera.root()},
+                           "tv.system=PAL\ntv.system=PAL")
+                           .err;
+    };
+    const QStringList english = reasons();
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    installTranslations();
+    QLocale::setDefault(previous);
+    const QStringList german = reasons();
+    for (qsizetype i = 0; i < german.size(); ++i) {
+        QVERIFY2(german[i] != english[i], qPrintable(german[i]));
+    }
+    QVERIFY2(german[1].startsWith("vantorelle: tv.sistem: "), qPrintable(german[1]));
+    QCOMPARE(camera.config(), kFullConfig);
 }
 
 int main(int argc, char* argv[]) {

@@ -11,6 +11,7 @@
 #include "blackscroller.h"
 #include "camerafinder.h"
 #include "camerapaths.h"
+#include "commandline.h"
 #include "tavik_camappdelegate.h"
 
 #include <QApplication>
