@@ -8,4 +8,3 @@ void applyApplicationLook();
 class QPalette;
 // The window's charcoal with the slightly lighter header band along its top.
 QPalette headerBandPalette(const QPalette& base);
-

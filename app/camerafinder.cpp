@@ -88,8 +88,8 @@ class CameraRowDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        return {option.rect.width(), kRowHeight};
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {0, kRowHeight};
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -190,6 +190,10 @@ CameraFinder::CameraFinder(QWidget* parent) : QWidget(parent) {
     list_->setMouseTracking(true);
     list_->setAttribute(Qt::WA_MacShowFocusRect, false);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Rows take the list's width, beside the vertical scroll bar once there is one; their long
+    // paths are shortened in the middle instead.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setResizeMode(QListView::Adjust);
     QPalette listPalette = list_->palette();
     listPalette.setColor(QPalette::Base, palette::kWindow);
     list_->setPalette(listPalette);
@@ -234,6 +238,10 @@ void CameraFinder::showChoice(const QList<CameraDetails>& cameras) {
         if (camera.bytesFree >= 0) {
             details << tr("%1 free").arg(QLocale().formattedDataSize(camera.bytesFree));
         }
+        if (camera.openElsewhere) {
+            // Choosing it brings that window to the front.
+            details << tr("open in a window");
+        }
         auto* item = new QListWidgetItem(name, list_);
         item->setData(kRootRole, camera.root);
         item->setData(kDetailsRole, details.join(QStringLiteral("  ·  ")));
@@ -268,6 +276,15 @@ void CameraFinder::openCurrent() {
     if (pages_->currentWidget() == choicePage_ && list_->currentItem() != nullptr) {
         emit chosen(list_->currentItem()->data(kRootRole).toString());
     }
+}
+
+void CameraFinder::keyPressEvent(QKeyEvent* event) {
+    // Escape acts as Quit, in the waiting window and in the chooser alike.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit quitRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CameraFinder::closeEvent(QCloseEvent* event) {

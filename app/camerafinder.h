@@ -31,6 +31,7 @@ class CameraFinder : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void openCurrent();

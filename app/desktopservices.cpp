@@ -146,8 +146,8 @@ void SystemDesktopServices::closeAlert() {
     }
 }
 
-void SystemDesktopServices::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool SystemDesktopServices::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 QDateTime SystemDesktopServices::now() {

@@ -33,8 +33,9 @@ class DesktopServices {
     virtual int runAlert(QWidget* parent, const AlertRequest& alert) = 0;
     // Closes the alert that is open, if any: its runAlert returns kClosed.
     virtual void closeAlert() = 0;
-    // Hands a web address or a local folder to the desktop. No shell is involved.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Hands a web address or a local folder to the desktop. No shell is involved. False when
+    // nothing on the computer took it.
+    virtual bool openUrl(const QUrl& url) = 0;
     // The computer's local date and time.
     virtual QDateTime now() = 0;
 };
@@ -44,7 +45,7 @@ class SystemDesktopServices : public DesktopServices {
   public:
     int runAlert(QWidget* parent, const AlertRequest& alert) override;
     void closeAlert() override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
     QDateTime now() override;
 
   private:

@@ -4,16 +4,30 @@
 
 #include "camerapaths.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 
 void Tavik_CamAppDelegate::MouseClickOnBtnBrowse() {
+    const QString folder = cameraFolder() + QLatin1String(kMediaFolderName);
+    // The camera makes the folder with its first picture; Browse never does.
+    if (!QFileInfo(folder).isDir()) {
+        showNotice(tr("The card has no DCIM folder yet: the camera makes it with its first "
+                      "photo or video."));
+        return;
+    }
     // The folder is handed over as a file address, never as a command text, so no character
     // of the volume's name can make anything else run.
-    services_->openUrl(QUrl::fromLocalFile(cameraFolder() + QLatin1String(kMediaFolderName)));
+    if (!services_->openUrl(QUrl::fromLocalFile(folder))) {
+        showNotice(tr("Nothing on this computer opens folders. The photos and videos are in %1.")
+                       .arg(printable(QDir::toNativeSeparators(folder))));
+    }
 }
 
 void Tavik_CamAppDelegate::openLink(const char* address) {
-    services_->openUrl(QUrl(QString::fromUtf8(address)));
+    if (!services_->openUrl(QUrl(QString::fromUtf8(address)))) {
+        showNotice(
+            tr("No web browser on this computer opened %1.").arg(QString::fromUtf8(address)));
+    }
 }
 
 void Tavik_CamAppDelegate::MouseClickOnIconTavikWeb() {

@@ -5,6 +5,7 @@
 
 #include "blackscroller.h"
 #include "camerapaths.h"
+#include "camerasearch.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -41,7 +42,6 @@ constexpr qint64 kSilentCardMs = 1000;
 } // namespace
 
 bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
-    window_->setWindowTitle(QStringLiteral("vantorelle"));
     qCDebug(lcApp, "open_path=%s", open_path.c_str());
     buildConfigPath();
     camera_ = std::make_unique<CameraFile>(configfile_path);
@@ -52,6 +52,9 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
         window_->close();
         return false;
     }
+    // Each camera's window names its camera, so that two can be told apart.
+    window_->setWindowTitle(QStringLiteral("vantorelle \u2013 %1")
+                                .arg(printable(cameraName(cameraRootOf(configfile_path)))));
     setUpFrame();
     limitDatePickers();
     startTimers();

@@ -160,6 +160,22 @@ bool CameraLock::acquire() {
     return true;
 }
 
+bool CameraLock::isOpenElsewhere(const QString& cameraRoot) {
+    const QString folder = privateLockFolder();
+    if (folder.isEmpty()) {
+        return false;
+    }
+    // Taken for a moment and let go: the lock's own rules tell a running holder from one that
+    // has gone.
+    QLockFile probe(QDir(folder).filePath(cameraLockName(cameraRoot) + QStringLiteral(".lock")));
+    probe.setStaleLockTime(0);
+    if (probe.tryLock(0)) {
+        probe.unlock();
+        return false;
+    }
+    return probe.error() == QLockFile::LockFailedError;
+}
+
 void CameraLock::answerRequest() {
     if (QFile::exists(request_) && QFile::remove(request_)) {
         emit raiseRequested();

@@ -37,6 +37,9 @@ class CameraLock : public QObject {
     // front.
     bool acquire();
 
+    // True when a program that is still running has this camera's window open.
+    static bool isOpenElsewhere(const QString& cameraRoot);
+
   signals:
     // Another start of the program asked for this camera's window.
     void raiseRequested();

@@ -1,6 +1,7 @@
 #include "camerasearch.h"
 
 #include "camerafile.h"
+#include "cameralock.h"
 #include "camerapaths.h"
 #include "setting_choices.h"
 
@@ -130,14 +131,22 @@ QStringList findCameras(const QStringList& roots) {
     return cameras;
 }
 
+QString cameraName(const QString& root, QString* label) {
+    const QStorageInfo volume(root);
+    // A volume is named by its label; one without a label, or a folder inside a volume, by its
+    // folder (not by its whole path, which the details show).
+    const QString name = volume.isValid() && volume.rootPath() == root ? volume.name() : QString();
+    if (label != nullptr) {
+        *label = name;
+    }
+    return name.isEmpty() ? QDir(root).dirName() : name;
+}
+
 CameraDetails describeCamera(const QString& root) {
     CameraDetails details;
     details.root = root;
     const QStorageInfo volume(root);
-    // A volume is named by its label; one without a label, or a folder inside a volume, by its
-    // folder (not by its whole path, which the details show).
-    details.label = volume.isValid() && volume.rootPath() == root ? volume.name() : QString();
-    details.name = details.label.isEmpty() ? QDir(root).dirName() : details.label;
+    details.name = cameraName(root, &details.label);
     if (volume.isValid() && volume.isReady()) {
         details.bytesFree = volume.bytesAvailable();
         details.bytesTotal = volume.bytesTotal();
@@ -157,6 +166,7 @@ CameraSearch searchCameras(const std::function<QStringList()>& lookup) {
     search.roots = lookup();
     for (const QString& root : findCameras(search.roots)) {
         search.cameras << describeCamera(root);
+        search.cameras.back().openElsewhere = CameraLock::isOpenElsewhere(root);
     }
     return search;
 }

@@ -98,10 +98,15 @@ struct CameraDetails {
     QString label{}; // the volume's label; empty without one
     qint64 bytesTotal = -1;
     bool formatRequest = false; // the file asks the camera to format its card
+    bool openElsewhere = false; // another start of the program has its window open
 };
 
 // Reads the firmware version from the camera's file and the free space of its volume.
 CameraDetails describeCamera(const QString& root);
+
+// How the camera at `root` is named to the user: its volume's label, else its folder's name.
+// `label` gets the label alone (empty without one).
+QString cameraName(const QString& root, QString* label = nullptr);
 
 // One search: the roots looked at and the cameras among them, described.
 struct CameraSearch {

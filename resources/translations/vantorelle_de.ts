@@ -35,6 +35,10 @@
         <source>%1 free</source>
         <translation>%1 frei</translation>
     </message>
+    <message>
+        <source>open in a window</source>
+        <translation>in einem Fenster geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>ClockFace</name>
@@ -513,6 +517,18 @@ Ohne Befehl öffnet sich das Fenster.</translation>
     <message>
         <source>Save failed</source>
         <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The card has no DCIM folder yet: the camera makes it with its first photo or video.</source>
+        <translation>Die Karte hat noch keinen DCIM-Ordner: Die Kamera legt ihn mit dem ersten Foto oder Video an.</translation>
+    </message>
+    <message>
+        <source>Nothing on this computer opens folders. The photos and videos are in %1.</source>
+        <translation>Auf diesem Computer öffnet nichts Ordner. Die Fotos und Videos liegen in %1.</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1.</source>
+        <translation>Kein Webbrowser auf diesem Computer hat %1 geöffnet.</translation>
     </message>
 </context>
 <context>

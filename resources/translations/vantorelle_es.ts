@@ -35,6 +35,10 @@
         <source>%1 free</source>
         <translation>%1 libres</translation>
     </message>
+    <message>
+        <source>open in a window</source>
+        <translation>abierta en una ventana</translation>
+    </message>
 </context>
 <context>
     <name>ClockFace</name>
@@ -513,6 +517,18 @@ Sin un comando, abre su ventana.</translation>
     <message>
         <source>Save failed</source>
         <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The card has no DCIM folder yet: the camera makes it with its first photo or video.</source>
+        <translation>La tarjeta aún no tiene carpeta DCIM: la cámara la crea con la primera foto o el primer vídeo.</translation>
+    </message>
+    <message>
+        <source>Nothing on this computer opens folders. The photos and videos are in %1.</source>
+        <translation>En este ordenador no hay nada que abra carpetas. Las fotos y los vídeos están en %1.</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1.</source>
+        <translation>Ningún navegador de este ordenador ha abierto %1.</translation>
     </message>
 </context>
 <context>

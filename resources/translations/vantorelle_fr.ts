@@ -35,6 +35,10 @@
         <source>%1 free</source>
         <translation>%1 libres</translation>
     </message>
+    <message>
+        <source>open in a window</source>
+        <translation>ouverte dans une fenêtre</translation>
+    </message>
 </context>
 <context>
     <name>ClockFace</name>
@@ -515,6 +519,18 @@ Sans commande, ouvre sa fenêtre.</translation>
     <message>
         <source>Save failed</source>
         <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The card has no DCIM folder yet: the camera makes it with its first photo or video.</source>
+        <translation>La carte n’a pas encore de dossier DCIM : la caméra le crée avec la première photo ou vidéo.</translation>
+    </message>
+    <message>
+        <source>Nothing on this computer opens folders. The photos and videos are in %1.</source>
+        <translation>Rien sur cet ordinateur n’ouvre les dossiers. Les photos et vidéos se trouvent dans %1.</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1.</source>
+        <translation>Aucun navigateur de cet ordinateur n’a ouvert %1.</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>%1 free</source>
         <translation>%1 liberi</translation>
     </message>
+    <message>
+        <source>open in a window</source>
+        <translation>aperta in una finestra</translation>
+    </message>
 </context>
 <context>
     <name>ClockFace</name>
@@ -515,6 +519,18 @@ Senza un comando apre la sua finestra.</translation>
     <message>
         <source>Save failed</source>
         <translation>Salvataggio non riuscito</translation>
+    </message>
+    <message>
+        <source>The card has no DCIM folder yet: the camera makes it with its first photo or video.</source>
+        <translation>La scheda non ha ancora una cartella DCIM: la videocamera la crea con la prima foto o il primo video.</translation>
+    </message>
+    <message>
+        <source>Nothing on this computer opens folders. The photos and videos are in %1.</source>
+        <translation>Su questo computer nulla apre le cartelle. Le foto e i video sono in %1.</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1.</source>
+        <translation>Nessun browser di questo computer ha aperto %1.</translation>
     </message>
 </context>
 <context>

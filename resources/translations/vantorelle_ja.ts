@@ -35,6 +35,10 @@
         <source>%1 free</source>
         <translation>空き容量 %1</translation>
     </message>
+    <message>
+        <source>open in a window</source>
+        <translation>ウィンドウで開いています</translation>
+    </message>
 </context>
 <context>
     <name>ClockFace</name>
@@ -513,6 +517,18 @@ Without a command it opens its window.</source>
     <message>
         <source>Save failed</source>
         <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The card has no DCIM folder yet: the camera makes it with its first photo or video.</source>
+        <translation>カードにはまだ DCIM フォルダーがありません。最初の写真か動画を撮るとカメラが作成します。</translation>
+    </message>
+    <message>
+        <source>Nothing on this computer opens folders. The photos and videos are in %1.</source>
+        <translation>このコンピューターにはフォルダーを開くプログラムがありません。写真と動画は %1 にあります。</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1.</source>
+        <translation>このコンピューターの Web ブラウザーで %1 を開けませんでした。</translation>
     </message>
 </context>
 <context>

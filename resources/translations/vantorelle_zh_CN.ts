@@ -35,6 +35,10 @@
         <source>%1 free</source>
         <translation>剩余 %1</translation>
     </message>
+    <message>
+        <source>open in a window</source>
+        <translation>已在窗口中打开</translation>
+    </message>
 </context>
 <context>
     <name>ClockFace</name>
@@ -509,6 +513,18 @@ Without a command it opens its window.</source>
     <message>
         <source>Save failed</source>
         <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>The card has no DCIM folder yet: the camera makes it with its first photo or video.</source>
+        <translation>存储卡上还没有 DCIM 文件夹：相机会在拍摄第一张照片或第一段视频时创建它。</translation>
+    </message>
+    <message>
+        <source>Nothing on this computer opens folders. The photos and videos are in %1.</source>
+        <translation>这台电脑上没有能打开文件夹的程序。照片和视频位于 %1。</translation>
+    </message>
+    <message>
+        <source>No web browser on this computer opened %1.</source>
+        <translation>这台电脑上没有网页浏览器打开 %1。</translation>
     </message>
 </context>
 <context>

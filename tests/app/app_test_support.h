@@ -22,12 +22,16 @@ class FakeDesktop : public DesktopServices {
   public:
     int runAlert(QWidget* parent, const AlertRequest& alert) override;
     void closeAlert() override { closed = true; }
-    void openUrl(const QUrl& url) override { opened.append(url); }
+    bool openUrl(const QUrl& url) override {
+        opened.append(url);
+        return opens;
+    }
     QDateTime now() override { return clock; }
 
     std::deque<int> answers;
     QList<AlertRequest> alerts;
     QList<QUrl> opened;
+    bool opens = true; // false: nothing on the computer opens what is handed over
     QDateTime clock{QDate(2024, 3, 9), QTime(14, 5, 30)};
     std::function<void()> duringAlert;
     bool closed = false; // the program closed the alert that was open

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -59,6 +60,7 @@ class InstalledTest : public QObject {
 
   private slots:
     void waitsThenOffersTheCamerasFound();
+    void theChooserFitsItsRowsAndEscapeQuits();
     void aCameraWhoseCardIsUnmountedCanGoAndComeBack_data();
     void aCameraWhoseCardIsUnmountedCanGoAndComeBack();
     void theWaitingWindowFindsTheCameraWhateverItsVolumeDoes();
@@ -87,12 +89,17 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
     QCOMPARE(quitButton->imageName(), QStringLiteral("single_hold.png"));
     leave(quitButton);
 
-    // Two cameras: the chooser offers both; Return opens the focused one.
+    // Two cameras, one of them open in another start's window: the chooser offers both and
+    // marks that one; Return opens the focused one.
+    CameraLock elsewhere(other.root());
+    QVERIFY(elsewhere.acquire());
     camera.setConfig(kFullConfig);
     volumes.setRoots({other.root(), camera.root()});
     QTRY_COMPARE(launcher.finder()->offered(), (QStringList{other.root(), camera.root()}));
     QVERIFY(launcher.program() == nullptr && !launcher.finder()->isWaiting());
     auto* list = launcher.finder()->findChild<QListWidget*>(QStringLiteral("cameraList"));
+    QVERIFY(list->item(0)->data(Qt::AccessibleTextRole).toString().endsWith("open in a window"));
+    QVERIFY(!list->item(1)->data(Qt::AccessibleTextRole).toString().contains("window"));
     QCOMPARE(launcher.finder()->focusWidget(), list);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
@@ -106,6 +113,24 @@ void InstalledTest::waitsThenOffersTheCamerasFound() {
     QVERIFY(!launcher.finder()->isVisible());
 
     // Closing the window by hand ends the program: the camera faults' and the volume's tests.
+}
+
+// Many cameras scroll up and down only; Escape acts as Quit, waiting and choosing alike.
+void InstalledTest::theChooserFitsItsRowsAndEscapeQuits() {
+    CameraFinder finder;
+    QSignalSpy quit(&finder, &CameraFinder::quitRequested);
+    finder.showWaiting();
+    QTest::keyClick(&finder, Qt::Key_Escape);
+    QList<CameraDetails> cameras;
+    for (int i = 0; i < 6; ++i) {
+        cameras.append({"/media/someone/" + QString(60, QLatin1Char('L')) + QString::number(i),
+                        "CAMERA", "FW001", 1 << 20});
+    }
+    finder.showChoice(cameras);
+    auto* list = finder.findChild<QListWidget*>(QStringLiteral("cameraList"));
+    QVERIFY(list->verticalScrollBar()->isVisible() && !list->horizontalScrollBar()->isVisible());
+    QTest::keyClick(list, Qt::Key_Escape);
+    QCOMPARE(quit.count(), 2);
 }
 
 void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack_data() {

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
@@ -280,7 +281,7 @@ void WindowTest::stepsShowAndStoreTheChoice() {
     FakeDesktop desktop;
     const auto program = startProgram(volume.startPath(), desktop);
     QVERIFY(program != nullptr);
-    QCOMPARE(program->window()->windowTitle(), QStringLiteral("vantorelle"));
+    QCOMPARE(program->window()->windowTitle(), QStringLiteral("vantorelle \u2013 CAMERA"));
     for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QVERIFY2(runStep(*program, desktop, volume, step), qPrintable(step));
         QVERIFY2(!visiblePage(*program).contains(QLatin1Char('!')), qPrintable(step));
@@ -417,6 +418,15 @@ void WindowTest::linksAndButtonsAnswerThePointer() {
         QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https"),
                  qPrintable(url.toString()));
     }
+    // Nothing opens it, or there is none: the notice says so, and Browse makes no folder.
+    QVERIFY(!visiblePage(*program).contains("notice"));
+    desktop.opens = false;
+    QVERIFY(click(*program, "buttonBrowse"));
+    QVERIFY(visiblePage(*program).endsWith("notice"));
+    QVERIFY(QDir(volume.root() + "/DCIM").removeRecursively());
+    QVERIFY(click(*program, "buttonBrowse"));
+    QVERIFY(desktop.opened.size() == 4 && !QFileInfo::exists(volume.root() + "/DCIM"));
+    QVERIFY(widget<QLabel>(*program, "saveNotice")->text().contains("DCIM"));
     // The header names the firmware and the free space.
     const QString details = widget<QLabel>(*program, "cameraDetails")->text();
     QVERIFY2(details.startsWith(QStringLiteral("Firmware FW001\n")) &&
