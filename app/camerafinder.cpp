@@ -32,6 +32,7 @@ constexpr int kButtonHeight = 30;
 
 constexpr int kRootRole = Qt::UserRole;
 constexpr int kDetailsRole = Qt::UserRole + 1;
+constexpr int kMarkRole = Qt::UserRole + 2; // "open in a window", right of the name
 
 QFont sized(const QFont& base, qreal factor, bool bold) {
     QFont font = base;
@@ -104,11 +105,19 @@ class CameraRowDelegate : public QStyledItemDelegate {
                                                                  : palette::kHeader);
         painter->drawRoundedRect(row, 6, 6);
         const QRectF text = row.adjusted(14, 6, -14, -6);
+        QRectF title = text;
+        const QString mark = index.data(kMarkRole).toString();
+        if (!mark.isEmpty()) {
+            painter->setPen(kTeal);
+            painter->setFont(option.font);
+            painter->drawText(text, Qt::AlignRight | Qt::AlignTop, mark);
+            title.setRight(text.right() - painter->fontMetrics().horizontalAdvance(mark) - 12);
+        }
         painter->setPen(current ? kTeal.lighter(130) : kTitleText);
         painter->setFont(sized(option.font, 1.25, true));
-        painter->drawText(text, Qt::AlignLeft | Qt::AlignTop,
+        painter->drawText(title, Qt::AlignLeft | Qt::AlignTop,
                           painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight,
-                                                            int(text.width())));
+                                                            int(title.width())));
         painter->setPen(kSlate);
         painter->setFont(option.font);
         painter->drawText(text, Qt::AlignLeft | Qt::AlignBottom,
@@ -238,13 +247,14 @@ void CameraFinder::showChoice(const QList<CameraDetails>& cameras) {
         if (camera.bytesFree >= 0) {
             details << tr("%1 free").arg(QLocale().formattedDataSize(camera.bytesFree));
         }
-        if (camera.openElsewhere) {
-            // Choosing it brings that window to the front.
-            details << tr("open in a window");
-        }
         auto* item = new QListWidgetItem(name, list_);
         item->setData(kRootRole, camera.root);
         item->setData(kDetailsRole, details.join(QStringLiteral("  ·  ")));
+        if (camera.openElsewhere) {
+            // Choosing it brings that window to the front.
+            item->setData(kMarkRole, tr("open in a window"));
+            details << item->data(kMarkRole).toString();
+        }
         item->setData(Qt::AccessibleTextRole,
                       name + QStringLiteral(", ") + details.join(QStringLiteral(", ")));
         if (camera.root == previous) {

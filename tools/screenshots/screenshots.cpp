@@ -151,9 +151,14 @@ int main(int argc, char* argv[]) {
     finder.showWaiting();
     QCoreApplication::processEvents();
     save(finder.grab(), output, "waiting.png");
+    // Shown where a desktop mounts cards, not in the folder the pictures are taken in; the
+    // second camera is open in another window.
     CameraDetails camera = describeCamera(volume);
+    camera.root = QStringLiteral("/media/user/CAMERA");
+    camera.name = QStringLiteral("CAMERA");
     CameraDetails second{QStringLiteral("/media/user/CAMERA 2"), QStringLiteral("CAMERA 2"),
                          QStringLiteral("FW002"), 31'457'280'000};
+    second.openElsewhere = true;
     finder.showChoice({camera, second});
     QCoreApplication::processEvents();
     save(finder.grab(), output, "choose.png");
