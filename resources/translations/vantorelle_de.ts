@@ -322,6 +322,25 @@ Ohne Befehl öffnet sich das Fenster.</translation>
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Kameraeinstellungen</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera: photo, video, clock and power settings</source>
+        <translation>USB-Actionkamera einrichten: Foto-, Video-, Uhr- und Energieeinstellungen</translation>
+    </message>
+    <message>
+        <source>camera;action camera;SD card;photo;video;time-lapse;</source>
+        <translation>Kamera;Actionkamera;SD-Karte;Foto;Video;Zeitraffer;</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera from the computer</source>
+        <translation>Eine USB-Actionkamera vom Computer aus einrichten</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays version information.</source>

@@ -322,6 +322,25 @@ Sin un comando, abre su ventana.</translation>
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Ajustes de la cámara</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera: photo, video, clock and power settings</source>
+        <translation>Configura una cámara de acción USB: ajustes de foto, vídeo, reloj y energía</translation>
+    </message>
+    <message>
+        <source>camera;action camera;SD card;photo;video;time-lapse;</source>
+        <translation>cámara;cámara de acción;tarjeta SD;foto;vídeo;time-lapse;</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera from the computer</source>
+        <translation>Configura una cámara de acción USB desde el ordenador</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays version information.</source>

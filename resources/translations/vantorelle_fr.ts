@@ -324,6 +324,25 @@ Sans commande, ouvre sa fenêtre.</translation>
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Réglages de la caméra</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera: photo, video, clock and power settings</source>
+        <translation>Configurer une caméra d’action USB : réglages photo, vidéo, horloge et alimentation</translation>
+    </message>
+    <message>
+        <source>camera;action camera;SD card;photo;video;time-lapse;</source>
+        <translation>caméra;caméra d’action;carte SD;photo;vidéo;accéléré;</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera from the computer</source>
+        <translation>Configurer une caméra d’action USB depuis l’ordinateur</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays version information.</source>
@@ -522,7 +541,7 @@ Sans commande, ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>The card has no DCIM folder yet: the camera makes it with its first photo or video.</source>
-        <translation>La carte n’a pas encore de dossier DCIM : la caméra le crée avec la première photo ou vidéo.</translation>
+        <translation>La carte n’a pas encore de dossier DCIM&#xa0;: la caméra le crée avec la première photo ou vidéo.</translation>
     </message>
     <message>
         <source>Nothing on this computer opens folders. The photos and videos are in %1.</source>

@@ -324,6 +324,25 @@ Senza un comando apre la sua finestra.</translation>
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Impostazioni della videocamera</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera: photo, video, clock and power settings</source>
+        <translation>Configura una videocamera d’azione USB: impostazioni di foto, video, orologio e alimentazione</translation>
+    </message>
+    <message>
+        <source>camera;action camera;SD card;photo;video;time-lapse;</source>
+        <translation>videocamera;action cam;scheda SD;foto;video;time-lapse;</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera from the computer</source>
+        <translation>Configura una videocamera d’azione USB dal computer</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays version information.</source>

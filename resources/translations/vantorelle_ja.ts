@@ -322,6 +322,25 @@ Without a command it opens its window.</source>
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera: photo, video, clock and power settings</source>
+        <translation>USB アクションカメラを設定します: 写真、動画、時計、電源の設定</translation>
+    </message>
+    <message>
+        <source>camera;action camera;SD card;photo;video;time-lapse;</source>
+        <translation>カメラ;アクションカメラ;SDカード;写真;動画;タイムラプス;</translation>
+    </message>
+    <message>
+        <source>Set up a USB action camera from the computer</source>
+        <translation>USB アクションカメラをコンピューターから設定します</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays version information.</source>
