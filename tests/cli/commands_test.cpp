@@ -29,6 +29,7 @@ struct Run {
     int status = -1;
     QString out;
     QString err;
+    bool operator==(const Run&) const = default;
 };
 
 QString readBack(std::FILE* file) {
@@ -253,6 +254,7 @@ void CommandsTest::usageErrorsWriteNothing_data() {
     row("unknown command", {"reset"}, "Unknown command: reset");
     row("missing argument", {"apply"}, "Wrong number of arguments for apply");
     row("argument too many", {"sync-clock", "now"}, "Wrong number of arguments for sync-clock");
+    row("list of one", {"list", "A"}, "Wrong number of arguments for list");
     row("list of some", {"list", "--all"}, "list looks for the cameras itself");
     row("get of two", {"get", "--all"}, "get takes one");
     row("JSON of a change", {"set", "--json", "tv.system=NTSC"}, "--json goes with list or get");
@@ -289,6 +291,11 @@ void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
             ::umount2(QFile::encodeName(camera->root()).constData(), MNT_DETACH);
         }
     });
+    const Run none = run({"list"});
+    if (none.status == 0) {
+        QSKIP("another camera is connected to this computer: --all would change it too");
+    }
+    QCOMPARE(none, (Run{1, {}, "vantorelle: No camera is connected.\n"}));
     for (const CameraVolume* camera : {&a, &b}) {
         QVERIFY(mountCard(camera->root(), camera->config()));
     }
