@@ -33,18 +33,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 mkdir -p "$cache"
-cat > "$cache/mingw64.cmake" <<'EOF'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-EOF
+cp cmake/mingw64.cmake "$cache/mingw64.cmake"
 
 if [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
   echo "== Qt 6.4.2 for Windows, from Debian's qt6-base source (once; kept in $qt)"

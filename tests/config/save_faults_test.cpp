@@ -6,15 +6,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <random>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -80,6 +86,30 @@ TEST(LoadFaults, AReadErrorPartWayLoadsNothing) {
     EXPECT_EQ(lines[0], nullptr);
 }
 
+#ifdef _WIN32
+// Another program holding the file open without letting it be replaced, and a file marked
+// read-only: the save is refused, and the file stays as it was with nothing beside it.
+TEST(SaveFaults, AFileHeldOpenOrReadOnlyIsRefusedWhole) {
+    Versions versions;
+    const std::string path = versions.folder.file("ActionConfig");
+    writeBytes(path, kFirst);
+    const LoadedConfig& second = versions.loaded[1];
+    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_NE(saveConfigLine(second.lines, second.count, path), 0);
+    CloseHandle(held);
+    EXPECT_EQ(readBytes(path), kFirst);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_NE(saveConfigLine(second.lines, second.count, path), 0);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(readBytes(path), kFirst);
+    std::vector<std::string> entries = versions.folder.entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"ActionConfig", "a", "b"}));
+}
+#else
+// Processes killed and racing: POSIX's fork and kill.
 TEST(CrashConsistency, KilledMidSaveLeavesTheOldOrTheNewFile) {
     Versions versions;
     const std::string path = versions.folder.file("ActionConfig");
@@ -149,5 +179,6 @@ TEST(CrashConsistency, TwoProgramsSavingAtOnceLeaveOneWholeVersion) {
     EXPECT_TRUE(last == kFirst || last == kSecond) << last;
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"ActionConfig"});
 }
+#endif
 
 } // namespace
