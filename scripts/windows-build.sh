@@ -107,15 +107,32 @@ printf '%s\n' '[1,1,1,1,1,0,0,0,0,0,0,0,0]' '[1,2,1,1,0,0,0,0,0,0,0,0,0,]' \
 "$wine" "$unpacked/vantorelle/vantorelle.exe" --version
 "$wine" "$unpacked/vantorelle/vantorelle.exe" get --volume "Z:${camera//\//\\}" | grep tv.system
 
+echo "== a card on a drive letter of its own, as Windows shows a camera"
+ln -sfn "$camera" "$WINEPREFIX/dosdevices/e:"
+# Windows knows its drives; Wine learns a drive's kind from its registry.
+"$wine" reg add 'HKLM\Software\Wine\Drives' /v e: /d hd /f >/dev/null
+/usr/lib/wine/wineserver -w
+(cd "$camera" && unzip -qo "$card_zip")
+listed=$("$wine" "$unpacked/vantorelle/vantorelle.exe" list | tr -d '\r')
+echo "$listed"
+grep -q '^E:\\' <<<"$listed" || { echo "FAILED: the camera on E: was not found" >&2; exit 1; }
+"$wine" "$unpacked/vantorelle/vantorelle.exe" set tv.system=NTSC
+"$wine" "$unpacked/vantorelle/vantorelle.exe" get | grep -q '^tv.system=NTSC' ||
+  { echo "FAILED: the camera on E: was not changed" >&2; exit 1; }
+
 if [ "${SCREENSHOT:-1}" = 1 ]; then
   echo "== the window under Wine, with Qt's Windows platform plugin"
   Xvfb :97 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   trap 'kill $xvfb 2>/dev/null || true' EXIT
   sleep 1
-  DISPLAY=:97 "$wine" "$unpacked/vantorelle/vantorelle.exe" --volume "Z:${camera//\//\\}" &
+  # Started from the card, as a camera owner starts it: the card rule finds E:\ActionConfig.
+  DISPLAY=:97 "$wine" 'E:\vantorelle.app\vantorelle.exe' &
   sleep "${SCREENSHOT_WAIT:-15}"
   DISPLAY=:97 xwd -root -silent | convert xwd:- -trim +repage docs/screenshots/windows.png
+  echo "== a second start on the same camera brings the first window forward and ends"
+  DISPLAY=:97 timeout 20 "$wine" 'E:\vantorelle.app\vantorelle.exe' ||
+    { echo "FAILED: the second start did not end at once" >&2; exit 1; }
   /usr/lib/wine/wineserver -k || true
   echo "docs/screenshots/windows.png"
 fi
