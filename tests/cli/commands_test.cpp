@@ -292,7 +292,7 @@ void CommandsTest::connectedCamerasAreFoundListedAndChangedTogether() {
         }
     });
     const Run none = run({"list"});
-    if (none.status == 0) {
+    if (!none.out.isEmpty()) {
         QSKIP("another camera is connected to this computer: --all would change it too");
     }
     QCOMPARE(none, (Run{1, {}, "vantorelle: No camera is connected.\n"}));
