@@ -5,8 +5,10 @@
 // file in the same folder, fsync, rename over, fsync of the folder) with no program around it,
 // in a sibling folder on the same file system. Click and floor alternate, and so does which of
 // them goes first. One report line per round, in nanoseconds:
-//   click <click to durable file> handled <click to handler returned> floor <floor write>
-//   click_bench <volume> <floor folder> <rounds>
+// A second floor does what the safe save protocol does besides writing: it reads and compares the
+// file before and after writing the temporary file (writeSafely).
+//   click <click to durable> handled <click to handler returned> floor <write> safe <safe write>
+//   click_bench <volume> <floor folder> <safe floor folder> <rounds>
 #include "applook.h"
 #include "bench_support.h"
 #include "blackscroller.h"
@@ -67,6 +69,32 @@ bool writeDurably(const std::string& folder, const std::string& bytes) {
     return saved;
 }
 
+// The floor of the safe save protocol: what a save must do besides writing. It reads the file
+// and compares it with what it last saw, writes a temporary file, flushes it, compares again,
+// and renames it over the file (then flushes the folder, as the durable write does).
+bool writeSafely(const std::string& folder, const std::string& bytes, std::string& lastSeen) {
+    const std::string path = folder + "/ActionConfig";
+    const std::string temporary = folder + "/.ActionConfig.tmp";
+    if (contentOf(path) != lastSeen) {
+        return false;
+    }
+    const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (file < 0) {
+        return false;
+    }
+    bool saved = write(file, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+                 fsync(file) == 0;
+    saved = close(file) == 0 && saved;
+    saved = saved && contentOf(path) == lastSeen && rename(temporary.c_str(), path.c_str()) == 0;
+    const int directory = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    saved = saved && directory >= 0 && fsync(directory) == 0;
+    if (directory >= 0) {
+        close(directory);
+    }
+    lastSeen = bytes;
+    return saved;
+}
+
 // Lets the window paint what the last click changed, outside the timed part.
 void settle(int milliseconds) {
     QElapsedTimer elapsed;
@@ -80,13 +108,15 @@ void settle(int milliseconds) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: click_bench <volume> <floor folder> <rounds>\n");
+    if (argc != 5) {
+        std::fprintf(stderr,
+                     "usage: click_bench <volume> <floor folder> <safe floor folder> <rounds>\n");
         return 2;
     }
     const QString volume = QDir(QFile::decodeName(argv[1])).absolutePath();
     const std::string floorFolder = argv[2];
-    const int rounds = std::atoi(argv[3]);
+    const std::string safeFolder = argv[3];
+    const int rounds = std::atoi(argv[4]);
 
     // As main does it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -130,6 +160,16 @@ int main(int argc, char* argv[]) {
         return bench::now() - start;
     };
 
+    std::string safeSeen;
+    const auto writeSafeFloor = [&](int round) {
+        const bench::Nanoseconds start = bench::now();
+        if (!writeSafely(safeFolder, savedBy[static_cast<std::size_t>(round % 2)], safeSeen)) {
+            std::perror("click_bench: safe floor write");
+            std::exit(1);
+        }
+        return bench::now() - start;
+    };
+
     for (int round = 0; round < kWarmUpRounds; ++round) {
         click(round);
         savedBy[static_cast<std::size_t>(round % 2)] = contentOf(configfile_path);
@@ -139,15 +179,28 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "click_bench: PAL and NTSC clicks wrote the same file\n");
         return 1;
     }
+    safeSeen = contentOf(safeFolder + "/ActionConfig");
     for (int round = 0; round < rounds; ++round) {
         Click clicked{};
         bench::Nanoseconds floorTime = 0;
-        if ((round / 2) % 2 == 0) {
+        bench::Nanoseconds safeTime = 0;
+        // Each of the three goes first, second and last in turn.
+        switch ((round / 2) % 3) {
+        case 0:
             clicked = click(round);
             floorTime = writeFloor(round);
-        } else {
-            floorTime = writeFloor(round);
+            safeTime = writeSafeFloor(round);
+            break;
+        case 1:
+            safeTime = writeSafeFloor(round);
             clicked = click(round);
+            floorTime = writeFloor(round);
+            break;
+        default:
+            floorTime = writeFloor(round);
+            safeTime = writeSafeFloor(round);
+            clicked = click(round);
+            break;
         }
         // Each click must have saved the file, and the floor must have written the same bytes.
         const std::string saved = contentOf(configfile_path);
@@ -158,7 +211,7 @@ int main(int argc, char* argv[]) {
         }
         if (!bench::report("click " + std::to_string(clicked.durable) + " handled " +
                            std::to_string(clicked.handled) + " floor " +
-                           std::to_string(floorTime))) {
+                           std::to_string(floorTime) + " safe " + std::to_string(safeTime))) {
             return 1;
         }
         settle(5);
