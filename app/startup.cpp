@@ -38,6 +38,8 @@ tagSetting startupDefaults() {
 
 // A look at the card this long under way is a card that does not answer.
 constexpr qint64 kSilentCardMs = 1000;
+// A glance (a stat) this long is one of a file system that may wait: no more on this thread.
+constexpr qint64 kSlowGlanceMs = 20;
 
 } // namespace
 
@@ -93,13 +95,14 @@ void Tavik_CamAppDelegate::startTimers() {
     // The folder holding the file tells at once when the file goes or the volume is
     // unmounted; the timer above stays as the safety net for file systems without such news.
     volumeWatcher_.addPath(cameraFolder());
-    connect(&volumeWatcher_, &QFileSystemWatcher::directoryChanged, this,
-            &Tavik_CamAppDelegate::lookAtCard);
+    connect(&volumeWatcher_, &QFileSystemWatcher::directoryChanged, this, [this] { lookAtCard(); });
 }
 
-// The presence watch: a look at the card at every tick, on the worker's thread. A look that has
-// not come back after a second is a card that does not answer: the window says so, and goes on
-// answering the user.
+// The presence watch: a glance at the card at every tick, which costs a stat of its file and no
+// wake of another thread; reading the file, when the glance says so, is the worker's. A read that
+// has not come back after a second is a card that does not answer: the window says so, and goes
+// on answering the user. A file system whose stat itself ever waits is glanced at from the
+// worker's thread too, from then on.
 void Tavik_CamAppDelegate::onUSBTimer() {
     if (*looksUnderWay_ > 0) {
         if (!cardSilent_ && lookStarted_.elapsed() >= kSilentCardMs) {
@@ -112,11 +115,21 @@ void Tavik_CamAppDelegate::onUSBTimer() {
         cardSilent_ = false;
         ui_->saveNotice->hide();
     }
-    lookAtCard();
+    if (glanceOnWorker_) {
+        lookAtCard(&CardWatch::lookNow);
+        return;
+    }
+    QElapsedTimer glancing;
+    glancing.start();
+    const bool due = cardWatch_->glance();
+    glanceOnWorker_ = glancing.elapsed() >= kSlowGlanceMs;
+    if (due) {
+        lookAtCard();
+    }
 }
 
-// News from the card's folder is looked into at once, also while a tick's look is under way.
-void Tavik_CamAppDelegate::lookAtCard() {
+// News from the card's folder is read at once, also while a tick's read is under way.
+void Tavik_CamAppDelegate::lookAtCard(std::optional<CardLook> (CardWatch::*how)()) {
     if (ending_) {
         return;
     }
@@ -124,8 +137,8 @@ void Tavik_CamAppDelegate::lookAtCard() {
         lookStarted_.start();
     }
     cardWorker_.run<CardLook>(
-        [watch = cardWatch_, underWay = looksUnderWay_] {
-            std::optional<CardLook> look = watch->look();
+        [watch = cardWatch_, underWay = looksUnderWay_, how] {
+            std::optional<CardLook> look = ((*watch).*how)();
             --*underWay;
             return look;
         },

@@ -205,7 +205,7 @@ class Tavik_CamAppDelegate : public QObject {
     // What a look at the card found: the camera gone ends the program, content another program
     // wrote is shown.
     void onLook(const CardLook& look);
-    void lookAtCard();
+    void lookAtCard(std::optional<CardLook> (CardWatch::*how)() = &CardWatch::look);
     // Paints every page from `settingValue` after it was replaced; the date pickers too when
     // `withClock`.
     void showStoredSettings(bool withClock);
@@ -239,6 +239,7 @@ class Tavik_CamAppDelegate : public QObject {
     CardWorker cardWorker_;
     // The watch's state lives on with a look under way on a card that does not answer.
     std::shared_ptr<CardWatch> cardWatch_;
+    bool glanceOnWorker_ = false;
     std::shared_ptr<std::atomic<int>> looksUnderWay_ = std::make_shared<std::atomic<int>>(0);
     QElapsedTimer lookStarted_;
     bool cardSilent_ = false; // the notice says the card does not answer

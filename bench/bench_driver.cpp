@@ -44,12 +44,12 @@ constexpr char kSampleConfig[] = "[1,1,2,1,2,0,0,0,0,0,0,0,0]\n"
 struct Setup {
     fs::path scratch;
     fs::path volume;
-    fs::path program; // the installed program
-    fs::path bare;    // bare_window
-    fs::path probe;   // libframe_probe.so
-    fs::path click;   // click_bench
+    fs::path program;  // the installed program
+    fs::path bare;     // bare_window
+    fs::path probe;    // libframe_probe.so
+    fs::path click;    // click_bench
     fs::path getFloor; // get_floor
-    std::string log;  // where the programs' own output goes
+    std::string log;   // where the programs' own output goes
 };
 
 struct Row {
@@ -259,8 +259,8 @@ Installed measureInstalled(const Setup& setup) {
         progress("installed start: mounting a card is not allowed here (needs root); left out");
         return {{"Installed start to the camera's first frame", "—", "not measured (needs root)",
                  "—", "—", "≤ 1.3× the card start", std::nullopt},
-                {"Waiting window, idle processor time", "—", "not measured (needs root)", "—",
-                 "—", "no tick", std::nullopt}};
+                {"Waiting window, idle processor time", "—", "not measured (needs root)", "—", "—",
+                 "no tick", std::nullopt}};
     }
     const fs::path installed = setup.scratch / "installed" / "vantorelle";
     fs::create_directories(installed.parent_path());
@@ -295,10 +295,11 @@ Installed measureInstalled(const Setup& setup) {
     std::ofstream(card / "ActionConfig", std::ios::binary) << kSampleConfig;
     const std::string n = std::to_string(runs) + " + " + std::to_string(runs);
     return {{"Installed start to the camera's first frame (floor: the card start)", n,
-             spread(start[0], 1, "ms"), spread(start[1], 1, "ms"), fixed(ratio, 2) + "×",
-             "≤ 1.3×", ratio <= 1.3},
-            {"Waiting window, idle processor time over 10 s", "1", fixed(percent, 4) + " % of a core",
-             "—", "—", "reported only (no timer ticks)", std::nullopt}};
+             spread(start[0], 1, "ms"), spread(start[1], 1, "ms"), fixed(ratio, 2) + "×", "≤ 1.3×",
+             ratio <= 1.3},
+            {"Waiting window, idle processor time over 10 s", "1",
+             fixed(percent, 4) + " % of a core", "—", "—", "reported only (no timer ticks)",
+             std::nullopt}};
 }
 
 // `vantorelle get --volume C` against a minimal Qt Core program that opens the camera's file,
@@ -319,8 +320,7 @@ Row measureGet(const Setup& setup) {
                 throw std::runtime_error(commands[which][0] + " did not end cleanly");
             }
             if (round >= 0) {
-                ms[which].push_back(static_cast<double>(*ended - child.startedAt()) /
-                                    kMillisecond);
+                ms[which].push_back(static_cast<double>(*ended - child.startedAt()) / kMillisecond);
             }
         }
     }
@@ -328,8 +328,12 @@ Row measureGet(const Setup& setup) {
     const Summary floor = bench::summarize(ms[1]);
     const double ratio = get.median / floor.median;
     return {"`get --volume C`, start to end (floor: a minimal Qt Core reader)",
-            std::to_string(runs) + " + " + std::to_string(runs), spread(get, 2, "ms"),
-            spread(floor, 2, "ms"), fixed(ratio, 2) + "×", "≤ 1.5×", ratio <= 1.5};
+            std::to_string(runs) + " + " + std::to_string(runs),
+            spread(get, 2, "ms"),
+            spread(floor, 2, "ms"),
+            fixed(ratio, 2) + "×",
+            "≤ 1.5×",
+            ratio <= 1.5};
 }
 
 // Processor time of the running program and of the bare window, side by side, with no input.

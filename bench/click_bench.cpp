@@ -210,8 +210,8 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         if (!bench::report("click " + std::to_string(clicked.durable) + " handled " +
-                           std::to_string(clicked.handled) + " floor " +
-                           std::to_string(floorTime) + " safe " + std::to_string(safeTime))) {
+                           std::to_string(clicked.handled) + " floor " + std::to_string(floorTime) +
+                           " safe " + std::to_string(safeTime))) {
             return 1;
         }
         settle(5);

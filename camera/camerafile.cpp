@@ -24,8 +24,8 @@ constexpr int kSettleReads = 8;
 // lost settings lines may be a file rewritten in place and caught half-way, so it waits longer.
 constexpr qint64 kFollowAfterMs = 90;
 constexpr qint64 kFollowShorterAfterMs = 1000;
-// Without a change of its stat, the presence watch reads the file at every this many looks.
-constexpr int kLooksBetweenReads = 10;
+// Without a change of its stat, the presence watch reads the file at every this many glances.
+constexpr int kGlancesBetweenReads = 10;
 // A save that finds the file changed just before its rename starts again this often.
 constexpr int kSaveTries = 4;
 constexpr int kSaveLockWaitMs = 3000;
@@ -179,15 +179,18 @@ CardWatch::Stamp CardWatch::stampOf(const std::string& path) {
     return stamp;
 }
 
-std::optional<CardLook> CardWatch::look() {
+bool CardWatch::glance() {
     const Stamp stamp = stampOf(path_);
     const bool due =
-        !settled_ || !stamp.found || stamp != stamp_ || ++looksSinceRead_ >= kLooksBetweenReads;
+        !settled_ || !stamp.found || stamp != stamp_ || ++glancesSinceRead_ >= kGlancesBetweenReads;
     stamp_ = stamp;
-    if (!due) {
-        return std::nullopt;
+    if (due) {
+        glancesSinceRead_ = 0;
     }
-    looksSinceRead_ = 0;
+    return due;
+}
+
+std::optional<CardLook> CardWatch::look() {
     CardLook found = CameraFile::look(path_);
     const CardLook::State before = std::exchange(state_, found.state);
     if (found.state != CardLook::Read) {

@@ -17,6 +17,7 @@
 
 #include <QElapsedTimer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,13 +34,20 @@ struct CardLook {
     qint64 sameForMs = 0; // Read: how long the file has held these bytes, as far as looked
 };
 
-// The presence watch's looks at one camera's file, made on the watch's own thread. A look
-// costs a stat of the file; the content is read when the stat changes, at least once a second,
-// and at every look while new content has not held for a second yet. A look that finds nothing
-// new to tell answers nothing.
+// The presence watch of one camera's file, in two steps. A glance costs a stat of the file and
+// no wake of another thread; it says when the content is to be read: when the stat changed, at
+// least once a second, and at every glance while new content has not held for a second yet. The
+// look that follows reads the file, on the watch's own thread, and answers nothing when it finds
+// nothing new to tell.
 class CardWatch {
   public:
     explicit CardWatch(std::string path) : path_(std::move(path)) {}
+    // On one thread (the window's): true when look() is due.
+    bool glance();
+    // On another (the watch's own): a glance and a read in one, for a file system whose glance
+    // itself may wait.
+    std::optional<CardLook> lookNow() { return glance() ? look() : std::nullopt; }
+    // On the watch's own thread.
     std::optional<CardLook> look();
 
   private:
@@ -50,13 +58,15 @@ class CardWatch {
     };
     static Stamp stampOf(const std::string& path);
 
-    std::string path_;
+    const std::string path_;
+    // The glances' own.
     Stamp stamp_;
-    int looksSinceRead_ = 0;
+    int glancesSinceRead_ = 0;
+    // The looks' own; `settled_` is read by the glances too.
     CardLook::State state_ = CardLook::Read;
     std::optional<std::string> bytes_;
     QElapsedTimer sameSince_;
-    bool settled_ = false;
+    std::atomic<bool> settled_ = false;
 };
 
 // What an edit asks of the save after changing the record it was given.
