@@ -265,6 +265,10 @@ Installed measureInstalled(const Setup& setup) {
     const fs::path installed = setup.scratch / "installed" / "vantorelle";
     fs::create_directories(installed.parent_path());
     fs::copy_file(setup.program, installed, fs::copy_options::overwrite_existing);
+    // With the window's library beside it, where the build and the card keep it.
+    fs::copy_file(setup.program.parent_path() / "vantorelle-window.so",
+                  installed.parent_path() / "vantorelle-window.so",
+                  fs::copy_options::overwrite_existing);
     const long runs = bench::envNumber("BENCH_RUNS", 15);
     progress("installed start: " + std::to_string(runs) + " starts of each kind");
     std::vector<double> startMs[2];

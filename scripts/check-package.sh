@@ -49,6 +49,7 @@ dpkg-deb -x "$deb" "$root"
 id=org.vantorelle.vantorelle
 expected=(
   usr/bin/vantorelle
+  usr/libexec/vantorelle/vantorelle-window.so
   "usr/share/applications/$id.desktop"
   "usr/share/metainfo/$id.metainfo.xml"
   usr/share/man/man1/vantorelle.1.gz
@@ -91,7 +92,11 @@ DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "$deb"
 dpkg -L vantorelle
 program=$(command -v vantorelle) || fail "vantorelle is not on the PATH"
 [ "$program" = /usr/bin/vantorelle ] || fail "vantorelle found at $program, not /usr/bin"
-if ldd "$program" | grep 'not found'; then fail "libraries missing for $program"; fi
+for binary in "$program" /usr/libexec/vantorelle/vantorelle-window.so; do
+  if ldd "$binary" | grep 'not found'; then fail "libraries missing for $binary"; fi
+done
+# The commands load nothing of the window's: no Qt Widgets for them.
+if ldd "$program" | grep -q libQt6Widgets; then fail "$program links Qt Widgets"; fi
 for plugin in /usr/lib/*/qt6/plugins/platforms/libqxcb.so; do
   [ -e "$plugin" ] || fail "Qt's X11 platform plugin is not installed"
   if ldd "$plugin" | grep 'not found'; then fail "libraries missing for $plugin"; fi

@@ -66,7 +66,7 @@ echo "== vantorelle for Windows, warnings as errors"
 cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_WERROR=ON >/dev/null
-cmake --build "$out" -j "$jobs" --target vantorelle
+cmake --build "$out" -j "$jobs" --target vantorelle vantorelle_window
 
 echo "== the downloads"
 version=$(sed -n 's/^project(vantorelle VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -79,6 +79,7 @@ lay_out() {
   local to=$1
   mkdir -p "$to/platforms" "$to/styles"
   x86_64-w64-mingw32-strip -o "$to/vantorelle.exe" "$out/vantorelle.exe"
+  x86_64-w64-mingw32-strip -o "$to/vantorelle-window.dll" "$out/vantorelle-window.dll"
   cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$to/"
   cp "$mingw"/{libgcc_s_seh-1,libstdc++-6}.dll /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$to/"
   cp "$qt/plugins/platforms/qwindows.dll" "$to/platforms/"
