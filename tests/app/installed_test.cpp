@@ -25,8 +25,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <sys/mount.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -175,7 +176,7 @@ void InstalledTest::aCameraWhoseCardIsUnmountedCanGoAndComeBack() {
         file.close();
 
         // A plain unmount: not lazy, not forced. The window must not keep the card busy.
-        QVERIFY2(::umount2(QFile::encodeName(card).constData(), 0) == 0, std::strerror(errno));
+        QVERIFY2(unmountCard(card, false), std::strerror(errno));
         QTRY_VERIFY_WITH_TIMEOUT(launcher.finder()->isVisible() && launcher.finder()->isWaiting(),
                                  1000);
         QVERIFY(launcher.program() == nullptr);
@@ -227,6 +228,9 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds_data() {
 }
 
 void InstalledTest::aSecondStartOnTheSameCameraEnds() {
+#ifdef _WIN32
+    QSKIP("a program stopped by a signal and a folder of another user are POSIX's");
+#else
     QFETCH(bool, planted);
     QFETCH(bool, firstAnswers);
     QFETCH(bool, secondEnds);
@@ -278,6 +282,7 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
     }
     QCOMPARE(first->state(), QProcess::Running);
     QCOMPARE(camera.config(), kFullConfig);
+#endif
 }
 
 // main hands the command line to the commands before any window exists.

@@ -105,3 +105,13 @@ bool mountCard(const QString& mountPoint, const QByteArray& config) {
     return false;
 #endif
 }
+
+bool unmountCard(const QString& mountPoint, bool lazily) {
+#ifdef __linux__
+    return ::umount2(QFile::encodeName(mountPoint).constData(), lazily ? MNT_DETACH : 0) == 0;
+#else
+    (void)mountPoint;
+    (void)lazily;
+    return false;
+#endif
+}

@@ -45,6 +45,8 @@ bool enterOwnMountNamespace();
 // in one step, as a desktop mounts a card that is plugged in. False where mounting is not
 // permitted.
 bool mountCard(const QString& mountPoint, const QByteArray& config);
+// Unmounts what is mounted at `mountPoint`, lazily or as a desktop does (a busy card stays).
+bool unmountCard(const QString& mountPoint, bool lazily = true);
 
 // The file of a camera with every kind of line, and its lines.
 extern const QByteArray kPhoto, kVideo, kGeneral, kFirmware, kFullConfig;
