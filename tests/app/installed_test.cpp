@@ -49,8 +49,9 @@ Run run(const QStringList& arguments, const QByteArray& input = {}) {
     if (process->waitForFinished(10000) && process->exitStatus() == QProcess::NormalExit) {
         result.status = process->exitCode();
     }
-    result.out = QString::fromLocal8Bit(process->readAllStandardOutput());
-    result.err = QString::fromLocal8Bit(process->readAllStandardError());
+    // Windows writes its text files and consoles with a carriage return before each line feed.
+    result.out = QString::fromLocal8Bit(process->readAllStandardOutput()).remove(u'\r');
+    result.err = QString::fromLocal8Bit(process->readAllStandardError()).remove(u'\r');
     return result;
 }
 
@@ -293,6 +294,9 @@ void InstalledTest::theProgramAnswersWithoutADisplay() {
     const Run get = run({"get", "--volume", a.root()});
     QCOMPARE(get.status, 0);
     QVERIFY2(get.out.contains(QLatin1String("\ntv.system=PAL\n")), qPrintable(get.out));
+#ifdef _WIN32
+    QSKIP("Windows always has a display, and takes the language from its settings, not LANG");
+#endif
     // The window itself needs one: one line says so, instead of the toolkit's abort.
     const Run window = run({"--volume", a.root()});
     QCOMPARE(window.status, 1);
