@@ -1,5 +1,7 @@
 #include "camera_volume.h"
 
+#include "camerapaths.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -38,7 +40,7 @@ QString CameraVolume::configPath() const {
 }
 
 std::string CameraVolume::startPath() const {
-    return QFile::encodeName(root() + QStringLiteral("/vantorelle.app/vantorelle")).toStdString();
+    return systemPath(root() + QStringLiteral("/vantorelle.app/vantorelle"));
 }
 
 QByteArray CameraVolume::config() const {
