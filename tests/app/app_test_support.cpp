@@ -219,7 +219,7 @@ QString storedSettings(const CameraVolume& volume) {
     ConfigLineArray lines;
     int32_t count = 0;
     tagSetting s{};
-    if (readAllConfig(lines, count, QFile::encodeName(volume.configPath()).toStdString()) != 0) {
+    if (readAllConfig(lines, count, systemPath(volume.configPath())) != 0) {
         return QStringLiteral("<not loaded>");
     }
     getConfig(lines, count, s);

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -266,6 +267,11 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
     QFETCH(Fault, fault);
     QFETCH(QString, atStart);
     QFETCH(QString, afterClick);
+#ifdef _WIN32
+    if (volumeName.contains(QRegularExpression(QStringLiteral("[\\\\:*?\"<>|\\x00-\\x1f]")))) {
+        QSKIP("Windows does not let a folder's name hold this");
+    }
+#endif
     const CameraVolume volume(bytes, volumeName);
     const QString tag = QLatin1String(QTest::currentDataTag());
     if (tag == QLatin1String("no file") || tag.startsWith(QLatin1String("folder"))) {
@@ -290,7 +296,7 @@ void CameraFaultsTest::anyFileStartsOrIsNoCameraAndAClickWritesOrNothing() {
     }
     QVERIFY(program != nullptr);
     QVERIFY(desktop.alerts.isEmpty());
-    QCOMPARE(QFile::decodeName(QByteArray::fromStdString(configfile_path)), volume.configPath());
+    QCOMPARE(fromSystemPath(configfile_path), volume.configPath());
     const auto check = [&](const QString& expected) {
         const config_io::ScopedOps plain(config_io::systemOps());
         if (expected == QLatin1String("=")) {
