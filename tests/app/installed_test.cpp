@@ -264,7 +264,7 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
     const QString locks = runtime + QStringLiteral("/vantorelle");
     if (!planted) {
         // The first program holds the camera once its lock is in the private folder.
-        QTRY_VERIFY_WITH_TIMEOUT(!QDir(locks).entryList({"vantorelle-*.lock"}).isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(locks).entryList({"vantorelle-*.lock"}).isEmpty(), 15000);
         QCOMPARE(QFileInfo(locks).permissions() & 0x0077, QFile::Permissions());
     } else {
         QTest::qWait(500);
@@ -274,7 +274,7 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
         QCOMPARE(::kill(pid_t(first->processId()), SIGSTOP), 0);
     }
     QProcess* second = startVantorelle(arguments, this, runtime);
-    QCOMPARE(second->waitForFinished(secondEnds ? 3000 : 1500), secondEnds);
+    QCOMPARE(second->waitForFinished(secondEnds ? 8000 : 1500), secondEnds);
     if (secondEnds) {
         QCOMPARE(second->exitCode(), 0);
     } else {
