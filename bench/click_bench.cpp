@@ -6,7 +6,7 @@
 // in a sibling folder on the same file system. Click and floor alternate, and so does which of
 // them goes first. One report line per round, in nanoseconds:
 // A second floor does what the safe save protocol does besides writing: it reads and compares the
-// file before and after writing the temporary file (writeSafely).
+// file before and after writing the temporary file (writeDurably with what it last saw).
 //   click <click to durable> handled <click to handler returned> floor <write> safe <safe write>
 //   click_bench <volume> <floor folder> <safe floor folder> <rounds>
 #include "applook.h"
@@ -50,32 +50,15 @@ std::string contentOf(const std::string& path) {
     return bytes.str();
 }
 
-bool writeDurably(const std::string& folder, const std::string& bytes) {
+// The durable write; given what the file last held (`seen`), the floor of the safe save
+// protocol too: the file is read and compared before the temporary file is written and again
+// before the rename, and `seen` then holds the new bytes.
+bool writeDurably(const std::string& folder, const std::string& bytes,
+                  std::string* seen = nullptr) {
     const std::string path = folder + "/ActionConfig";
     const std::string temporary = folder + "/.ActionConfig.tmp";
-    const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (file < 0) {
-        return false;
-    }
-    bool saved = write(file, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
-                 fsync(file) == 0;
-    saved = close(file) == 0 && saved;
-    saved = saved && rename(temporary.c_str(), path.c_str()) == 0;
-    const int directory = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    saved = saved && directory >= 0 && fsync(directory) == 0;
-    if (directory >= 0) {
-        close(directory);
-    }
-    return saved;
-}
-
-// The floor of the safe save protocol: what a save must do besides writing. It reads the file
-// and compares it with what it last saw, writes a temporary file, flushes it, compares again,
-// and renames it over the file (then flushes the folder, as the durable write does).
-bool writeSafely(const std::string& folder, const std::string& bytes, std::string& lastSeen) {
-    const std::string path = folder + "/ActionConfig";
-    const std::string temporary = folder + "/.ActionConfig.tmp";
-    if (contentOf(path) != lastSeen) {
+    const auto unchanged = [&] { return seen == nullptr || contentOf(path) == *seen; };
+    if (!unchanged()) {
         return false;
     }
     const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -85,13 +68,15 @@ bool writeSafely(const std::string& folder, const std::string& bytes, std::strin
     bool saved = write(file, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
                  fsync(file) == 0;
     saved = close(file) == 0 && saved;
-    saved = saved && contentOf(path) == lastSeen && rename(temporary.c_str(), path.c_str()) == 0;
+    saved = saved && unchanged() && rename(temporary.c_str(), path.c_str()) == 0;
     const int directory = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     saved = saved && directory >= 0 && fsync(directory) == 0;
     if (directory >= 0) {
         close(directory);
     }
-    lastSeen = bytes;
+    if (seen != nullptr) {
+        *seen = bytes;
+    }
     return saved;
 }
 
@@ -163,7 +148,7 @@ int main(int argc, char* argv[]) {
     std::string safeSeen;
     const auto writeSafeFloor = [&](int round) {
         const bench::Nanoseconds start = bench::now();
-        if (!writeSafely(safeFolder, savedBy[static_cast<std::size_t>(round % 2)], safeSeen)) {
+        if (!writeDurably(safeFolder, savedBy[static_cast<std::size_t>(round % 2)], &safeSeen)) {
             std::perror("click_bench: safe floor write");
             std::exit(1);
         }
