@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QLocale>
 #include <QTimer>
 #include <QTranslator>
 
@@ -155,8 +154,7 @@ void holdToolkitMessage(QtMsgType type, const QMessageLogContext&, const QString
     if (type == QtFatalMsg) {
         // No application object is left to translate with: the language's file is read here.
         QTranslator translator;
-        (void)translator.load(QLocale(), QStringLiteral("vantorelle"), QStringLiteral("_"),
-                              QStringLiteral(":/i18n"));
+        (void)loadTranslation(translator);
         const char* const text = QT_TRANSLATE_NOOP(
             "Commands", "vantorelle: the window needs a graphical session; \"vantorelle --help\" "
                         "lists the commands, which need none.\n");

@@ -46,19 +46,6 @@ const char* const kToolkitOptionsWithValue[] = {"platform",      "platformplugin
                                                 "name"};
 const char* const kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-// How many arguments a command takes, and which cameras it may be given.
-struct CommandShape {
-    const char* name;
-    int leastArguments;
-    int mostArguments; // -1: any number
-    bool severalCameras;
-};
-
-const CommandShape kCommands[] = {
-    {"list", 0, 0, false}, {"get", 0, 0, false},       {"set", 1, -1, true},
-    {"apply", 1, 1, true}, {"sync-clock", 0, 0, true},
-};
-
 QString commandsHelp() {
     QString text =
         Commands::tr("\nCommands (they need no display and never open a window):\n"
@@ -107,10 +94,14 @@ CommandLine usageError(const QString& reason) {
 
 } // namespace
 
+bool loadTranslation(QTranslator& translator) {
+    return translator.load(QLocale(), QStringLiteral("vantorelle"), QStringLiteral("_"),
+                           QStringLiteral(":/i18n"));
+}
+
 void installTranslations() {
     static QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("vantorelle"), QStringLiteral("_"),
-                        QStringLiteral(":/i18n"))) {
+    if (loadTranslation(translator)) {
         QCoreApplication::installTranslator(&translator);
     }
 }

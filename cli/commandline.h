@@ -13,8 +13,11 @@ class Commands {
     Q_DECLARE_TR_FUNCTIONS(Commands)
 };
 
-// Loads the program's translations for the system's language, for the window and the commands.
-// Needs the application object.
+// Loads the program's translation for the system's language into `translator`; false where
+// that language is English or has none.
+class QTranslator;
+bool loadTranslation(QTranslator& translator);
+// Loads it and installs it, for the window and the commands. Needs the application object.
 void installTranslations();
 
 struct CommandLine {
@@ -35,6 +38,20 @@ struct CommandLine {
 };
 
 inline constexpr int kUsageError = 2;
+
+// The commands: how many arguments each takes, and whether it may be given several cameras
+// (--volume more than once, or --all) or prints for scripts (--json) instead. list finds the
+// cameras itself and takes neither --volume nor --all.
+struct CommandShape {
+    const char* name;
+    int leastArguments;
+    int mostArguments; // -1: any number
+    bool severalCameras;
+};
+inline constexpr CommandShape kCommands[] = {
+    {"list", 0, 0, false}, {"get", 0, 0, false},       {"set", 1, -1, true},
+    {"apply", 1, 1, true}, {"sync-clock", 0, 0, true},
+};
 
 // Reads `arguments` (the program's name first). The options the toolkit itself understands
 // (-platform, -style and the like) are accepted and left to it.
