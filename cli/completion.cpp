@@ -1,29 +1,33 @@
 #include "completion.h"
 
+#include "commandline.h"
+
 #include "setting_choices.h"
 
 #include <algorithm>
 
 namespace {
 
-const char* const kCommandNames[] = {"list", "get", "set", "apply", "sync-clock"};
-
 QString fromView(std::string_view text) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// The options each command accepts; without a command, those of the window and the program.
+// The options each command accepts (commandline.h); without a command, those of the window and
+// the program.
 QStringList optionsOf(const QString& command) {
     if (command.isEmpty()) {
         return {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--volume")};
     }
-    if (command == QLatin1String("list")) {
-        return {QStringLiteral("--json")};
+    QStringList options;
+    for (const CommandShape& shape : kCommands) {
+        if (command == QLatin1String(shape.name)) {
+            if (command != QLatin1String("list")) {
+                options << QStringLiteral("--volume");
+            }
+            options << (shape.severalCameras ? QStringLiteral("--all") : QStringLiteral("--json"));
+        }
     }
-    if (command == QLatin1String("get")) {
-        return {QStringLiteral("--json"), QStringLiteral("--volume")};
-    }
-    return {QStringLiteral("--volume"), QStringLiteral("--all")};
+    return options;
 }
 
 // "key=" for every setting that set takes and `given` does not hold yet; once the key is typed,
@@ -83,8 +87,8 @@ QStringList completionsFor(const QStringList& words) {
     if (typed.startsWith(QLatin1Char('-'))) {
         offered = optionsOf(command);
     } else if (command.isEmpty()) {
-        for (const char* name : kCommandNames) {
-            offered << QString::fromLatin1(name);
+        for (const CommandShape& shape : kCommands) {
+            offered << QString::fromLatin1(shape.name);
         }
     } else if (command == QLatin1String("set")) {
         offered = settingWords(typed, arguments);
