@@ -161,19 +161,17 @@ bool CameraLock::acquire() {
 }
 
 bool CameraLock::isOpenElsewhere(const QString& cameraRoot) {
-    const QString folder = privateLockFolder();
-    if (folder.isEmpty()) {
+    // The window's lock, taken for a moment and let go: its own rules tell a running holder
+    // from one that has gone.
+    const CameraLock probe(cameraRoot);
+    if (probe.lock_ == nullptr) {
         return false;
     }
-    // Taken for a moment and let go: the lock's own rules tell a running holder from one that
-    // has gone.
-    QLockFile probe(QDir(folder).filePath(cameraLockName(cameraRoot) + QStringLiteral(".lock")));
-    probe.setStaleLockTime(0);
-    if (probe.tryLock(0)) {
-        probe.unlock();
+    if (probe.lock_->tryLock(0)) {
+        probe.lock_->unlock();
         return false;
     }
-    return probe.error() == QLockFile::LockFailedError;
+    return probe.lock_->error() == QLockFile::LockFailedError;
 }
 
 void CameraLock::answerRequest() {
