@@ -76,13 +76,30 @@ int closeFile(int fd) {
     return _close(fd);
 }
 
+// Windows does not replace a file that is open, even for a moment's read: the presence watch
+// on another thread, an indexer or a virus scanner. Such a replacement is tried again for a
+// tenth of a second; a file marked read-only is refused at once.
+constexpr int kRenameTries = 10;
+constexpr DWORD kRenamePauseMs = 10;
+
 int renameFile(const char* from, const char* to) {
-    if (MoveFileExW(wide(from).c_str(), wide(to).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return 0;
+    const std::wstring source = wide(from);
+    const std::wstring target = wide(to);
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(source.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return 0;
+        }
+        const DWORD error = GetLastError();
+        const bool heldOpen = error == ERROR_SHARING_VIOLATION ||
+                              (error == ERROR_ACCESS_DENIED &&
+                               (GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY) == 0);
+        if (!heldOpen || attempt == kRenameTries) {
+            errno = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ? EACCES : EIO;
+            return -1;
+        }
+        Sleep(kRenamePauseMs);
     }
-    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
-    return -1;
 }
 
 int removeFile(const char* path) {

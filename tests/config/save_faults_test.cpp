@@ -86,6 +86,27 @@ TEST(LoadFaults, AReadErrorPartWayLoadsNothing) {
     EXPECT_EQ(lines[0], nullptr);
 }
 
+// A read under way, as the presence watch makes one on its own thread, never makes a save fail:
+// the reader goes on with what it opened, and the card gets the new file.
+TEST(SaveFaults, AReadUnderWayDoesNotStopASave) {
+    Versions versions;
+    const std::string path = versions.folder.file("ActionConfig");
+    writeBytes(path, kFirst);
+    const int reader = config_io::ops().openRead(path.c_str());
+    ASSERT_GE(reader, 0);
+    std::string seen(8, '\0');
+    std::thread reading([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_EQ(config_io::ops().read(reader, seen.data(), seen.size()), 8);
+        EXPECT_EQ(config_io::ops().close(reader), 0);
+    });
+    const LoadedConfig& second = versions.loaded[1];
+    EXPECT_EQ(saveConfigLine(second.lines, second.count, path), 0);
+    reading.join();
+    EXPECT_EQ(seen, std::string(kFirst, 8));
+    EXPECT_EQ(readBytes(path), kSecond);
+}
+
 #ifdef _WIN32
 // Another program holding the file open without letting it be replaced, and a file marked
 // read-only: the save is refused, and the file stays as it was with nothing beside it.
