@@ -343,24 +343,36 @@ class CommandRun {
         const bool standardInput = command_.commandArguments.constFirst() == QLatin1String("-");
         const QString name =
             standardInput ? Commands::tr("standard input") : command_.commandArguments.constFirst();
-        QFile source;
-        const bool opened = standardInput
-                                ? source.open(in_, QIODevice::ReadOnly)
-                                : (source.setFileName(name), source.open(QIODevice::ReadOnly));
-        if (!opened) {
-            return refuse(Commands::tr("%1 cannot be read: %2.").arg(name, source.errorString()));
-        }
-        // To the end of the input: a pipe hands it over in pieces, as its writer writes them.
         QByteArray text;
-        while (text.size() <= kLongestProfile) {
-            const QByteArray piece = source.read(kLongestProfile + 1 - text.size());
-            if (piece.isEmpty()) {
-                break;
+        QString failure;
+        if (standardInput) {
+            // Through the C library, to the end of the input: a pipe hands it over in pieces, as
+            // its writer writes them. (Qt on Windows takes the end of a pipe for a read error.)
+            char piece[4096];
+            std::size_t got = sizeof piece;
+            while (got == sizeof piece && text.size() <= kLongestProfile) {
+                got = std::fread(piece, 1, sizeof piece, in_);
+                text.append(piece, static_cast<qsizetype>(got));
             }
-            text += piece;
+            if (std::ferror(in_) != 0) {
+                failure = QString::fromLocal8Bit(std::strerror(errno));
+            }
+        } else {
+            // A named pipe, as the shell's <(...) gives, hands it over in pieces too.
+            QFile source(name);
+            if (source.open(QIODevice::ReadOnly)) {
+                QByteArray piece;
+                do {
+                    piece = source.read(kLongestProfile + 1 - text.size());
+                    text += piece;
+                } while (!piece.isEmpty() && text.size() <= kLongestProfile);
+            }
+            if (source.error() != QFileDevice::NoError) {
+                failure = source.errorString();
+            }
         }
-        if (source.error() != QFileDevice::NoError) {
-            return refuse(Commands::tr("%1 cannot be read: %2.").arg(name, source.errorString()));
+        if (!failure.isEmpty()) {
+            return refuse(Commands::tr("%1 cannot be read: %2.").arg(name, failure));
         }
         if (text.size() > kLongestProfile) {
             return refuse(Commands::tr("%1 is too long for settings.").arg(name));
