@@ -427,10 +427,19 @@ int runCommand(const CommandLine& command, std::FILE* in, std::FILE* out, std::F
 int runCommandLine(const CommandLine& command) {
 #ifdef Q_OS_WIN
     // The program is a window program without a console of its own: what it prints goes to
-    // the console it was started from, if any.
+    // the console it was started from, if any, unless it was sent elsewhere (`> file`, a pipe).
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        (void)std::freopen("CONOUT$", "w", stdout);
-        (void)std::freopen("CONOUT$", "w", stderr);
+        const auto toConsole = [](DWORD which, FILE* stream) {
+            const HANDLE given = GetStdHandle(which);
+            const DWORD type = given == nullptr || given == INVALID_HANDLE_VALUE
+                                   ? FILE_TYPE_UNKNOWN
+                                   : GetFileType(given);
+            if (type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE) {
+                (void)std::freopen("CONOUT$", "w", stream);
+            }
+        };
+        toConsole(STD_OUTPUT_HANDLE, stdout);
+        toConsole(STD_ERROR_HANDLE, stderr);
     }
 #endif
     if (!command.exit) {
