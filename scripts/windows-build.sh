@@ -6,6 +6,7 @@
 # Qt for Windows is built once from Debian's own qt6-base source (the Qt the Linux build uses)
 # and kept in ~/.cache/vantorelle (VANTORELLE_CACHE overrides); later runs reuse it. The first
 # run takes about half an hour on two cores for Qt alone.
+# The whole test suite runs under Wine, on Qt's offscreen platform.
 # Then the program from the unpacked download answers --version and reads a camera folder under
 # Wine, and its window is photographed under Xvfb with Qt's Windows platform plugin
 # (docs/screenshots/windows.png; SCREENSHOT=0 leaves that out).
@@ -22,7 +23,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 echo "== what the build needs"
 bash scripts/install-deps.sh
-packages=(g++-mingw-w64-x86-64-posix wine64 zip xvfb x11-apps imagemagick dpkg-dev)
+packages=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-dejavu-core zip xvfb x11-apps imagemagick dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -62,15 +63,27 @@ EOF
   cmake --install "$cache/qt-build" >/dev/null
 fi
 
-echo "== vantorelle for Windows, warnings as errors"
+echo "== vantorelle for Windows and its tests, warnings as errors"
+wine=/usr/lib/wine/wine64
 cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_WERROR=ON >/dev/null
-cmake --build "$out" -j "$jobs" --target vantorelle vantorelle_window
+  -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_WERROR=ON \
+  -DVANTORELLE_TESTS=ON -DVANTORELLE_WINDOWS_QT_TESTS=ON -DVANTORELLE_GTEST_SOURCE=/usr/src/googletest \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" >/dev/null
+cmake --build "$out" -j "$jobs"
+
+echo "== the whole test suite under Wine"
+# Windows paths of the Linux side, for Wine: Z: is the Linux root.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
+WINEPATH="$(windows_path "$qt/bin");$(windows_path "$mingw");$(windows_path /usr/x86_64-w64-mingw32/lib)" \
+  WINEQT_PLUGIN_PATH="$(windows_path "$qt/plugins")" \
+  ctest --test-dir "$out" --output-on-failure
+/usr/lib/wine/wineserver -w
 
 echo "== the downloads"
 version=$(sed -n 's/^project(vantorelle VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 layout=$out/layout
 rm -rf "$layout"
 # What windeployqt lays out for a Widgets program: the program, Qt's and MinGW's libraries, the
@@ -96,8 +109,6 @@ zip_of "$layout/card" "$card_zip"
 ls -l "$program_zip" "$card_zip"
 
 echo "== the download under Wine"
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all
-wine=/usr/lib/wine/wine64
 unpacked=$out/unpacked
 rm -rf "$unpacked" && mkdir -p "$unpacked" && (cd "$unpacked" && unzip -q "$program_zip")
 camera=$out/camera
@@ -107,6 +118,18 @@ printf '%s\n' '[1,1,1,1,1,0,0,0,0,0,0,0,0]' '[1,2,1,1,0,0,0,0,0,0,0,0,0,]' \
   > "$camera/ActionConfig"
 "$wine" "$unpacked/vantorelle/vantorelle.exe" --version
 "$wine" "$unpacked/vantorelle/vantorelle.exe" get --volume "Z:${camera//\//\\}" | grep tv.system
+
+echo "== printed from cmd.exe: to its console, and to the file it is sent to"
+program=$(windows_path "$unpacked/vantorelle/vantorelle.exe")
+# cmd.exe gets a console of its own on a terminal, which script(1) gives it.
+console=$(script -qc "$wine cmd /c '$program --version'" /dev/null |
+  sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r')
+grep -q "^vantorelle *$version" <<<"$console" ||
+  { echo "FAILED: --version from cmd.exe printed nothing on its console" >&2; exit 1; }
+rm -f "$out/version.txt"
+script -qc "$wine cmd /c '$program --version > $(windows_path "$out/version.txt")'" /dev/null >/dev/null
+grep -q "^vantorelle $version" "$out/version.txt" ||
+  { echo "FAILED: --version > file from cmd.exe left the file without it" >&2; exit 1; }
 
 echo "== a card on a drive letter of its own, as Windows shows a camera"
 ln -sfn "$camera" "$WINEPREFIX/dosdevices/e:"
