@@ -160,12 +160,10 @@ void Tavik_CamAppDelegate::MouseClickOnClock() {
 
 // The camera clock is the computer's clock plus an offset, so it neither lags behind when
 // ticks come late nor needs the ticks at all while the page is hidden: the pickers are set
-// from it when the page is shown and every second while it is. Past midnight the date moves
-// on with the time; at the pickers' last moment the clock stops.
+// from it when the page is shown and every second while it is (the tick runs only then). Past
+// midnight the date moves on with the time; at the pickers' last moment the clock stops.
 void Tavik_CamAppDelegate::onTimer() {
-    if (curView == ui_->dateSetView) {
-        catchUpClock();
-    }
+    catchUpClock();
 }
 
 QDateTime Tavik_CamAppDelegate::runningClock() {

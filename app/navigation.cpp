@@ -152,6 +152,12 @@ void Tavik_CamAppDelegate::switchToPage(QWidget* page, QWidget* focusTarget) {
     }
     curView = page;
     placeSaveNotice();
+    // The camera clock runs as an offset; its pickers need the second's tick only when seen.
+    if (page == ui_->dateSetView) {
+        dateTimer.start(1000);
+    } else {
+        dateTimer.stop();
+    }
 }
 
 // Back from the Date and Time page: the keyboard is where it was before, on Date Set.

@@ -88,8 +88,8 @@ void Tavik_CamAppDelegate::loadSettings() {
 }
 
 void Tavik_CamAppDelegate::startTimers() {
+    // The clock's tick runs while its page is shown (switchToPage).
     connect(&dateTimer, &QTimer::timeout, this, &Tavik_CamAppDelegate::onTimer);
-    dateTimer.start(1000);
     connect(&detectUSBTimer, &QTimer::timeout, this, &Tavik_CamAppDelegate::onUSBTimer);
     detectUSBTimer.start(100);
     // The folder holding the file tells at once when the file goes or the volume is

@@ -100,6 +100,8 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
         desktop.clock = desktop.clock.addSecs(step.mid(1).toInt());
     } else if (step == QLatin1String("tick")) {
         program.onTimer();
+    } else if (step == QLatin1String("second")) {
+        QTest::qWait(1100);
     } else if (step == QLatin1String("wait")) {
         QTest::qWait(350);
     } else if (step == QLatin1String("back")) {
