@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -177,18 +178,28 @@ std::string startPathOf(int argc, char* argv[]) {
 // Started from the camera's card: the camera is the one beside the program, and the program
 // ends when it goes away.
 int runFromCard() {
-    CameraLock lock(fromSystemPath(volumeRootOf(open_path)));
-    if (!lock.acquire()) {
+    std::optional<CameraLock> lock(std::in_place, fromSystemPath(volumeRootOf(open_path)));
+    if (!lock->acquire()) {
         return 0;
     }
     Tavik_CamAppDelegate delegate;
     QObject::connect(&delegate, &Tavik_CamAppDelegate::programEnded, qApp, &QCoreApplication::quit);
-    QObject::connect(&lock, &CameraLock::raiseRequested, &delegate,
+    QObject::connect(&*lock, &CameraLock::raiseRequested, &delegate,
                      &Tavik_CamAppDelegate::bringToFront);
     if (!delegate.applicationDidFinishLaunching()) {
         return 1;
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (delegate.cameraWentAway()) {
+        // The camera and its window are gone, and nothing is left to save or to say: the
+        // program ends at once instead of taking the toolkit down piece by piece (the display's
+        // connection, its threads), which would only keep the camera's owner waiting. The
+        // lock's files go first; a read under way on the card's thread has nothing to finish.
+        lock.reset();
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 // Installed on the computer: find the camera, wait for one, or use the one named.

@@ -12,6 +12,7 @@
 #include "launcher.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QLockFile>
 #include <QProcess>
@@ -68,6 +69,7 @@ class InstalledTest : public QObject {
     void theWaitingWindowFindsTheCameraWhateverItsVolumeDoes();
     void aSecondStartOnTheSameCameraEnds_data();
     void aSecondStartOnTheSameCameraEnds();
+    void theProgramOnTheCardEndsWithItsCamera();
     void theProgramAnswersWithoutADisplay();
 };
 
@@ -284,6 +286,45 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
     QCOMPARE(first->state(), QProcess::Running);
     QCOMPARE(camera.config(), kFullConfig);
 #endif
+}
+
+// Started from the camera's card, the program ends as soon as its camera goes away, with
+// nothing of its window lock left behind.
+void InstalledTest::theProgramOnTheCardEndsWithItsCamera() {
+    const CameraVolume camera(kFullConfig);
+    const QString bundle = camera.root() + QStringLiteral("/vantorelle.app");
+    QVERIFY(QDir().mkpath(bundle));
+    for (const QString& file :
+         {QStringLiteral(VANTORELLE_EXECUTABLE), QStringLiteral(VANTORELLE_WINDOW_MODULE)}) {
+        QVERIFY(QFile::copy(file, bundle + QLatin1Char('/') + QFileInfo(file).fileName()));
+    }
+    const QTemporaryDir runtime;
+    QObject owner;
+    // The program says where its camera's file is once it watches the card.
+    const QByteArray rules = qgetenv("QT_LOGGING_RULES");
+    qputenv("QT_LOGGING_RULES", "vantorelle.app.debug=true");
+    QProcess* program =
+        startVantorelle({"-platform", "offscreen"}, &owner, runtime.path(),
+                        bundle + QLatin1Char('/') + QFileInfo(VANTORELLE_EXECUTABLE).fileName());
+    qputenv("QT_LOGGING_RULES", rules);
+    const auto end = qScopeGuard([&] {
+        program->kill();
+        program->waitForFinished(5000);
+    });
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (said += program->readAllStandardError()).contains("CONFIG_FILE_PATH="), 15000);
+    const QString locks = runtime.path() + QStringLiteral("/vantorelle");
+    QCOMPARE(QDir(locks).entryList({"vantorelle-*.lock"}).size(), 1);
+    QVERIFY(camera.removeConfig());
+    QElapsedTimer gone;
+    gone.start();
+    QVERIFY(program->waitForFinished(5000));
+    // A tenth of a second, with room for a loaded machine and the sanitizers.
+    QCOMPARE_LT(gone.elapsed(), 2000);
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+    QCOMPARE(QDir(locks).entryList(QDir::Files), QStringList());
 }
 
 // main hands the command line to the commands before any window exists.

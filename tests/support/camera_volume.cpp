@@ -65,7 +65,7 @@ QStringList CameraVolume::entries() const {
 }
 
 QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
-                          const QString& runtimeFolder) {
+                          const QString& runtimeFolder, const QString& program) {
     auto* process = new QProcess(parent);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -75,7 +75,7 @@ QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
     }
     process->setProcessEnvironment(environment);
-    process->start(QStringLiteral(VANTORELLE_EXECUTABLE), arguments);
+    process->start(program.isEmpty() ? QStringLiteral(VANTORELLE_EXECUTABLE) : program, arguments);
     return process;
 }
 

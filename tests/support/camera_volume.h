@@ -31,10 +31,10 @@ class CameraVolume {
     QString volumeName_;
 };
 
-// The program's executable started with `arguments`, without any display; its runtime folder
-// (where its camera locks and socket live) is `runtimeFolder` when given.
+// The program's executable (or a copy of it, `program`) started with `arguments`, without any
+// display; its runtime folder (where its camera locks live) is `runtimeFolder` when given.
 QProcess* startVantorelle(const QStringList& arguments, QObject* parent,
-                          const QString& runtimeFolder = {});
+                          const QString& runtimeFolder = {}, const QString& program = {});
 
 // Puts the test process into a mount namespace of its own, where the cards it mounts are
 // invisible to the machine and vanish with the test, also when it is killed. True when it may
