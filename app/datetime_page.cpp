@@ -6,36 +6,14 @@
 #include "blackscroller.h"
 #include "pagebuttons.h"
 
-#include <QPainter>
 #include <QShortcut>
 #include <QTextCharFormat>
-#include <QToolButton>
 
 #include <algorithm>
 
 namespace {
 
 constexpr int kSyncIntervalMs = 60 * 1000;
-
-// The calendar's month arrows: a plain chevron in the colour of the month's name beside it,
-// drawn at each size a button may ask for so that it stays sharp at any scale.
-QIcon monthArrow(bool forward, const QColor& color) {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(color, side / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const qreal tip = forward ? 0.64 : 0.36;
-        const qreal back = forward ? 0.40 : 0.60;
-        const QPointF arm[] = {
-            {back * side, 0.24 * side}, {tip * side, 0.50 * side}, {back * side, 0.76 * side}};
-        painter.drawPolyline(arm, 3);
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
 
 QDateTime limit(const char* text) {
     return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy,M,d,H,m,s"));
@@ -95,14 +73,6 @@ void Tavik_CamAppDelegate::setUpDateTimePage() {
     weekend.setForeground(palette::kWeekend);
     ui_->calender->setWeekdayTextFormat(Qt::Saturday, weekend);
     ui_->calender->setWeekdayTextFormat(Qt::Sunday, weekend);
-    const QColor arrowColor = ui_->calender->palette().color(QPalette::HighlightedText);
-    for (auto* arrow : ui_->calender->findChildren<QToolButton*>()) {
-        if (arrow->objectName() == QLatin1String("qt_calendar_prevmonth")) {
-            arrow->setIcon(monthArrow(false, arrowColor));
-        } else if (arrow->objectName() == QLatin1String("qt_calendar_nextmonth")) {
-            arrow->setIcon(monthArrow(true, arrowColor));
-        }
-    }
     // The days take the keyboard's focus; a teal outline shows it, as on every other control.
     ui_->calender->setStyleSheet(
         QStringLiteral(
