@@ -107,18 +107,15 @@ QColor BlackScroller::selectedTitleColor() {
 }
 
 void BlackScroller::setDisplayImage(const QString& normalName, const QString& hoverName) {
-    slotNames_[NormalSlot] = normalName;
-    slotNames_[HoverSlot] = hoverName;
-    image[NormalSlot] = imageNamed(normalName);
-    image[HoverSlot] = imageNamed(hoverName);
+    image[NormalSlot] = normalName;
+    image[HoverSlot] = hoverName;
     if (_kind < Left || _kind > Single) {
         return;
     }
     const QString selected = normalName == familyImage(_kind, NormalSlot)
                                  ? familyImage(_kind, SelectedSlot)
                                  : familyImage(_kind, HoverSlot);
-    slotNames_[SelectedSlot] = selected;
-    image[SelectedSlot] = imageNamed(selected);
+    image[SelectedSlot] = selected;
     ifNeedChangeImage = true;
 }
 
@@ -190,13 +187,15 @@ void BlackScroller::setMyButtonTitleColor(const QColor& color) {
 
 void BlackScroller::setImageName(const QString& name) {
     shownName_ = name;
-    shown_ = imageNamed(name);
     update();
 }
 
 void BlackScroller::showSlot(Slot slot) {
-    shownName_ = slotNames_[slot];
-    shown_ = image[slot];
+    shownName_ = image[slot];
+}
+
+QPixmap BlackScroller::shownPixmap() const {
+    return imageNamed(shownName_);
 }
 
 void BlackScroller::mouseEntered() {
@@ -232,8 +231,9 @@ void BlackScroller::leaveEvent(QEvent* event) {
 }
 
 QSize BlackScroller::sizeHint() const {
-    if (!shown_.isNull()) {
-        return shown_.deviceIndependentSize().toSize();
+    const QPixmap shown = shownPixmap();
+    if (!shown.isNull()) {
+        return shown.deviceIndependentSize().toSize();
     }
     return QPushButton::sizeHint();
 }
@@ -246,20 +246,20 @@ void BlackScroller::paintEvent(QPaintEvent*) {
     } else if (isDown()) {
         painter.setOpacity(0.8);
     }
-    if (!shown_.isNull()) {
-        if (shown_.deviceIndependentSize().toSize() == size()) {
-            painter.drawPixmap(rect(), shown_);
+    if (const QPixmap shown = shownPixmap(); !shown.isNull()) {
+        if (shown.deviceIndependentSize().toSize() == size()) {
+            painter.drawPixmap(rect(), shown);
         } else {
             // The margins are the same size on the button as in the picture, whatever its
             // pixel density, so stretched buttons keep the outline of the others.
-            const QSize source = shown_.deviceIndependentSize().toSize();
+            const QSize source = shown.deviceIndependentSize().toSize();
             const int side = qMin(kStretchMargin, source.width() / 2 - 1);
             const int top = qMin(kStretchMargin, source.height() / 2 - 1);
             const QMargins margins(side, top, side, top);
-            const qreal density = shown_.devicePixelRatio();
+            const qreal density = shown.devicePixelRatio();
             const QMargins sourceMargins(qRound(side * density), qRound(top * density),
                                          qRound(side * density), qRound(top * density));
-            qDrawBorderPixmap(&painter, rect(), margins, shown_, shown_.rect(), sourceMargins);
+            qDrawBorderPixmap(&painter, rect(), margins, shown, shown.rect(), sourceMargins);
         }
     }
     if (!text().isEmpty()) {

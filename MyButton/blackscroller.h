@@ -75,7 +75,7 @@ class BlackScroller : public QPushButton {
     QString imageName() const { return shownName_; }
     void setImageName(const QString& name);
     // The file name held in a picture slot (empty for an empty slot).
-    QString slotImageName(Slot slot) const { return slotNames_[slot]; }
+    QString slotImageName(Slot slot) const { return image[slot]; }
     QColor titleColor() const { return titleColor_; }
     // Room kept free of the title at the button's left end, for a mark in the picture.
     void setTitleLeftInset(int inset) { titleLeftInset_ = inset; }
@@ -98,15 +98,18 @@ class BlackScroller : public QPushButton {
     void showSlot(Slot slot);
     void updateAccessibleName();
 
+    // The shown picture, from the application's named pictures (decoded once, when it is first
+    // drawn or measured: buttons of pages not shown yet cost no decoding at start).
+    QPixmap shownPixmap() const;
+
     int64_t tag = 0; // handle of the tracking region; 0 while there is none
-    std::array<QPixmap, 3> image;
+    // The slots' pictures, by name; the named-picture cache holds the pictures themselves.
+    std::array<QString, 3> image;
     bool ifNeedChangeImage = false;
     bool _ifSelect = false;
     int32_t _kind = Left;
 
-    std::array<QString, 3> slotNames_;
     QString shownName_;
-    QPixmap shown_;
     QColor titleColor_;
     QString accessibleCaption_;
     int titleLeftInset_ = 0;
