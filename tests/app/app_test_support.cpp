@@ -100,8 +100,6 @@ bool runStep(Tavik_CamAppDelegate& program, FakeDesktop& desktop, const CameraVo
         desktop.clock = desktop.clock.addSecs(step.mid(1).toInt());
     } else if (step == QLatin1String("tick")) {
         program.onTimer();
-    } else if (step == QLatin1String("second")) {
-        QTest::qWait(1100);
     } else if (step == QLatin1String("wait")) {
         QTest::qWait(350);
     } else if (step == QLatin1String("back")) {
@@ -161,14 +159,12 @@ QString visiblePage(const Tavik_CamAppDelegate& program) {
     if (widget<QWidget>(program, "setBarView")->isVisible() == shown.contains("dateSetView")) {
         shown << QStringLiteral("!setBarView");
     }
-    if (widget<QWidget>(program, "formatRequestNotice")->isVisible()) {
-        shown << QStringLiteral("format-request");
-    }
-    if (widget<QWidget>(program, "buttonCancelFormat")->isVisible()) {
-        shown << QStringLiteral("cancel-format");
-    }
-    if (widget<QWidget>(program, "saveNotice")->isVisible()) {
-        shown << QStringLiteral("notice");
+    for (const auto& [name, word] : {std::pair{"formatRequestNotice", "format-request"},
+                                     {"buttonCancelFormat", "cancel-format"},
+                                     {"saveNotice", "notice"}}) {
+        if (widget<QWidget>(program, name)->isVisible()) {
+            shown << QLatin1String(word);
+        }
     }
     return shown.join(QLatin1Char('+'));
 }

@@ -59,7 +59,6 @@ bool click(const Tavik_CamAppDelegate& program, const QString& name);
 //   "cancel"      the next alert is answered with its alternate button
 //   "+N"          the computer's clock moves on N seconds
 //   "tick"        the page clock's one-second tick
-//   "second"      a second and a little more passes: the page clock's own timer ticks
 //   "wait"        a third of a second passes: the presence watch looks at the card
 //   "back"        Back while the menu bar is shown (as Escape does)
 //   "down"        Down in the time-lapse interval box

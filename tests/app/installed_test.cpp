@@ -11,7 +11,6 @@
 #include "faulty_card.h"
 #include "launcher.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QLockFile>
@@ -292,50 +291,33 @@ void InstalledTest::aSecondStartOnTheSameCameraEnds() {
 // nothing of its window lock left behind.
 void InstalledTest::theProgramOnTheCardEndsWithItsCamera() {
     const CameraVolume camera(kFullConfig);
-    const QString bundle = camera.root() + QStringLiteral("/vantorelle.app");
+    const QString bundle = camera.root() + QStringLiteral("/vantorelle.app/");
     QVERIFY(QDir().mkpath(bundle));
-    for (const QString& file :
-         {QStringLiteral(VANTORELLE_EXECUTABLE), QStringLiteral(VANTORELLE_WINDOW_MODULE)}) {
-        QVERIFY(QFile::copy(file, bundle + QLatin1Char('/') + QFileInfo(file).fileName()));
+    for (const QString file : {VANTORELLE_EXECUTABLE, VANTORELLE_WINDOW_MODULE}) {
+        QVERIFY(QFile::copy(file, bundle + QFileInfo(file).fileName()));
     }
-    const QTemporaryDir runtime;
-    QObject owner;
+    QObject owner; // its process is ended with it
     // The program says where its camera's file is once it watches the card (on its standard
     // error, also where Windows would send a window program's lines to a debugger).
     const QByteArray rules = qgetenv("QT_LOGGING_RULES");
     qputenv("QT_LOGGING_RULES", "vantorelle.app.debug=true");
     qputenv("QT_FORCE_STDERR_LOGGING", "1");
-    QProcess* program =
-        startVantorelle({"-platform", "offscreen"}, &owner, runtime.path(),
-                        bundle + QLatin1Char('/') + QFileInfo(VANTORELLE_EXECUTABLE).fileName());
+    QProcess* program = startVantorelle({"-platform", "offscreen"}, &owner, {},
+                                        bundle + QFileInfo(VANTORELLE_EXECUTABLE).fileName());
     qputenv("QT_LOGGING_RULES", rules);
     qunsetenv("QT_FORCE_STDERR_LOGGING");
-    const auto end = qScopeGuard([&] {
-        program->kill();
-        program->waitForFinished(5000);
-    });
     QByteArray said;
     QTRY_VERIFY_WITH_TIMEOUT(
         (said += program->readAllStandardError()).contains("CONFIG_FILE_PATH="), 15000);
-#ifdef _WIN32
-    const QString locks = privateLockFolder();
-#else
-    const QString locks = runtime.path() + QStringLiteral("/vantorelle");
-#endif
-    const QString lock = locks + QLatin1Char('/') + cameraLockName(camera.root());
+    const QString lock = privateLockFolder() + '/' + cameraLockName(camera.root());
     QVERIFY(QFileInfo::exists(lock + QStringLiteral(".lock")));
     QVERIFY(camera.removeConfig());
-    QElapsedTimer gone;
-    gone.start();
-    QVERIFY(program->waitForFinished(5000));
     // A tenth of a second, with room for a loaded machine and the sanitizers.
-    QCOMPARE_LT(gone.elapsed(), 2000);
+    QVERIFY(program->waitForFinished(2000));
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);
     QCOMPARE(program->exitCode(), 0);
-    const QString name = QFileInfo(lock).fileName();
-    QCOMPARE(QDir(locks).entryList({name + QStringLiteral(".lock"), name + QStringLiteral(".poke")},
-                                   QDir::AllEntries | QDir::System),
-             QStringList());
+    QVERIFY(!QFileInfo::exists(lock + QStringLiteral(".lock")));
+    QVERIFY(!QFileInfo::exists(lock + QStringLiteral(".poke")));
 }
 
 // main hands the command line to the commands before any window exists.

@@ -263,8 +263,9 @@ void WindowTest::stepsShowAndStoreTheChoice_data() {
         "AutoDateSet date=2025-01-02 time=03:04:05 AutoDateOK +2 NTSC", "generalView",
         "16MP Single 1080P 720P60 NTSC 50HZ Auto1 AutoRotOff 2025-01-02 03:04:05",
         generalWith("[1,3,2,1,1,1,2,1,55,3,4,5,1,]"));
-    row("the clock runs on while the page is shown", kFullConfig, "AutoDateSet +1 tick +60 second",
-        "dateSetView", kFull + " 2013-12-25 18:31:06");
+    row("the clock runs on while the page is shown", kFullConfig,
+        "AutoDateSet +1 tick +60 wait wait wait wait", "dateSetView",
+        kFull + " 2013-12-25 18:31:06");
     row("clock face and date picker set the others", kFullConfig,
         "AutoDateSet date=2031-07-08 pageup", "dateSetView", kFull + " 2031-07-08 19:30:05");
     row("dates before 2013 are refused", kFullConfig, "AutoDateSet date=2012-06-01", "dateSetView",

@@ -100,8 +100,7 @@ TEST(SaveFaults, AReadUnderWayDoesNotStopASave) {
         EXPECT_EQ(config_io::ops().read(reader, seen.data(), seen.size()), 8);
         EXPECT_EQ(config_io::ops().close(reader), 0);
     });
-    const LoadedConfig& second = versions.loaded[1];
-    EXPECT_EQ(saveConfigLine(second.lines, second.count, path), 0);
+    EXPECT_EQ(saveConfigLine(versions.loaded[1].lines, versions.loaded[1].count, path), 0);
     reading.join();
     EXPECT_EQ(seen, std::string(kFirst, 8));
     EXPECT_EQ(readBytes(path), kSecond);
