@@ -1,8 +1,10 @@
 #include "imagenamed.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 
 namespace {
 
@@ -24,11 +26,19 @@ QPixmap imageNamed(const QString& name) {
     }
     QPixmap pixmap;
     const QString base = QStringLiteral(":/images/");
-    if (highDensity && QFile::exists(base + key) && pixmap.load(base + key)) {
+    if (highDensity && QFile::exists(base + key)) {
+        pixmap = pictureFile(base + key);
         pixmap.setDevicePixelRatio(2.0);
-    } else if (!name.isEmpty()) {
-        pixmap.load(base + name);
+    }
+    if (pixmap.isNull() && !name.isEmpty()) {
+        pixmap = pictureFile(base + name);
     }
     cache.insert(key, pixmap);
     return pixmap;
+}
+
+QPixmap pictureFile(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }

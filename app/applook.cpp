@@ -2,6 +2,7 @@
 #include "palette.h"
 
 #include "frames.h"
+#include "imagenamed.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -83,10 +84,11 @@ void applyApplicationLook() {
     // Hints keep a palette of their own, taken from the desktop's theme unless set here.
     QToolTip::setPalette(palette);
 
-    // The sizes a title bar and a task switcher use; larger ones only slow the start.
+    // The sizes a title bar and a task switcher use; larger ones only slow the start. Read as
+    // the PNG files they are (QIcon::addFile would guess their format from their content).
     QIcon icon;
     for (const int size : {16, 32, 64}) {
-        icon.addFile(QStringLiteral(":/icons/vantorelle_%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(pictureFile(QStringLiteral(":/icons/vantorelle_%1.png").arg(size)));
     }
     QApplication::setWindowIcon(icon);
 }
