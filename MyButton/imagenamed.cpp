@@ -1,6 +1,5 @@
 #include "imagenamed.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
@@ -26,7 +25,7 @@ QPixmap imageNamed(const QString& name) {
     }
     QPixmap pixmap;
     const QString base = QStringLiteral(":/images/");
-    if (highDensity && QFile::exists(base + key)) {
+    if (highDensity) {
         pixmap = pictureFile(base + key);
         pixmap.setDevicePixelRatio(2.0);
     }
