@@ -12,15 +12,7 @@ bash scripts/install-deps.sh
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 
-tools=(desktop-file-utils appstream groff-base lintian)
-missing=()
-for p in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -ne 0 ]; then
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh desktop-file-utils appstream groff-base lintian
 
 echo "== build the packages"
 if [ ! -f build/CMakeCache.txt ]; then

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs everything vantorelle needs to build, run and test, from Debian 12 packages.
+# Installs everything vantorelle needs to build, run and test, from Debian 12 packages; given
+# package names, those instead (what the Windows build and the package checks need besides).
 set -euo pipefail
-packages=(
+packages=("$@")
+[ $# -gt 0 ] || packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   libgtest-dev googletest clang libclang-rt-14-dev

@@ -23,15 +23,8 @@ export DEBIAN_FRONTEND=noninteractive
 
 echo "== what the build needs"
 bash scripts/install-deps.sh
-packages=(g++-mingw-w64-x86-64-posix wine64 googletest fonts-dejavu-core zip xvfb x11-apps imagemagick dpkg-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 googletest fonts-dejavu-core zip xvfb \
+  x11-apps imagemagick dpkg-dev >/dev/null
 
 mkdir -p "$cache"
 cp cmake/mingw64.cmake "$cache/mingw64.cmake"
