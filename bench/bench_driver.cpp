@@ -123,6 +123,16 @@ void expectCleanExit(bench::Child& child, const std::string& what, const Setup& 
     }
 }
 
+// Calls `start(which, recorded)` for two programs taking turns (`which` 0 and 1, the one going
+// first changing every round), `runs` recorded rounds after one unrecorded round.
+template <typename Start> void takeTurns(long runs, const Start& start) {
+    for (long round = -1; round < runs; ++round) {
+        for (int turn = 0; turn < 2; ++turn) {
+            start(round % 2 == 0 ? turn : 1 - turn, round >= 0);
+        }
+    }
+}
+
 struct StartUp {
     Row startUp;
     Row memory;
@@ -138,20 +148,17 @@ StartUp measureStartUp(const Setup& setup) {
     std::vector<double> peakMiB[2];
     const fs::path programs[2] = {setup.program, setup.bare};
     std::string qtVersion;
-    for (long round = -1; round < runs; ++round) {
-        for (int turn = 0; turn < 2; ++turn) {
-            const int which = round % 2 == 0 ? turn : 1 - turn;
-            auto child = startWithProbe(setup, programs[which], true);
-            const FirstFrame frame = awaitFirstFrame(*child, setup);
-            qtVersion = frame.qtVersion;
-            expectCleanExit(*child, programs[which].filename().string(), setup);
-            if (round >= 0) {
-                startMs[which].push_back(static_cast<double>(frame.at - child->startedAt()) /
-                                         kMillisecond);
-                peakMiB[which].push_back(static_cast<double>(frame.peakKiB) / 1024.0);
-            }
+    takeTurns(runs, [&](int which, bool recorded) {
+        auto child = startWithProbe(setup, programs[which], true);
+        const FirstFrame frame = awaitFirstFrame(*child, setup);
+        qtVersion = frame.qtVersion;
+        expectCleanExit(*child, programs[which].filename().string(), setup);
+        if (recorded) {
+            startMs[which].push_back(static_cast<double>(frame.at - child->startedAt()) /
+                                     kMillisecond);
+            peakMiB[which].push_back(static_cast<double>(frame.peakKiB) / 1024.0);
         }
-    }
+    });
     const std::string n = std::to_string(runs) + " + " + std::to_string(runs);
     const Summary start[2] = {bench::summarize(startMs[0]), bench::summarize(startMs[1])};
     const double startRatio = start[0].median / start[1].median;
@@ -273,18 +280,15 @@ Installed measureInstalled(const Setup& setup) {
     progress("installed start: " + std::to_string(runs) + " starts of each kind");
     std::vector<double> startMs[2];
     const fs::path programs[2] = {installed, setup.program};
-    for (long round = -1; round < runs; ++round) {
-        for (int turn = 0; turn < 2; ++turn) {
-            const int which = round % 2 == 0 ? turn : 1 - turn;
-            auto child = startWithProbe(setup, programs[which], true);
-            const FirstFrame frame = awaitFirstFrame(*child, setup);
-            expectCleanExit(*child, which == 0 ? "the installed program" : "the card's", setup);
-            if (round >= 0) {
-                startMs[which].push_back(static_cast<double>(frame.at - child->startedAt()) /
-                                         kMillisecond);
-            }
+    takeTurns(runs, [&](int which, bool recorded) {
+        auto child = startWithProbe(setup, programs[which], true);
+        const FirstFrame frame = awaitFirstFrame(*child, setup);
+        expectCleanExit(*child, which == 0 ? "the installed program" : "the card's", setup);
+        if (recorded) {
+            startMs[which].push_back(static_cast<double>(frame.at - child->startedAt()) /
+                                     kMillisecond);
         }
-    }
+    });
     const Summary start[2] = {bench::summarize(startMs[0]), bench::summarize(startMs[1])};
     const double ratio = start[0].median / start[1].median;
 
@@ -315,19 +319,16 @@ Row measureGet(const Setup& setup) {
         {setup.program.string(), "get", "--volume", setup.volume.string()},
         {setup.getFloor.string(), setup.volume.string()}};
     std::vector<double> ms[2];
-    for (long round = -1; round < runs; ++round) {
-        for (int turn = 0; turn < 2; ++turn) {
-            const int which = round % 2 == 0 ? turn : 1 - turn;
-            bench::Child child(commands[which], {}, setup.log);
-            const auto ended = child.waitForExit(10 * kSecond);
-            if (!ended || child.exitStatus() != 0) {
-                throw std::runtime_error(commands[which][0] + " did not end cleanly");
-            }
-            if (round >= 0) {
-                ms[which].push_back(static_cast<double>(*ended - child.startedAt()) / kMillisecond);
-            }
+    takeTurns(runs, [&](int which, bool recorded) {
+        bench::Child child(commands[which], {}, setup.log);
+        const auto ended = child.waitForExit(10 * kSecond);
+        if (!ended || child.exitStatus() != 0) {
+            throw std::runtime_error(commands[which][0] + " did not end cleanly");
         }
-    }
+        if (recorded) {
+            ms[which].push_back(static_cast<double>(*ended - child.startedAt()) / kMillisecond);
+        }
+    });
     const Summary get = bench::summarize(ms[0]);
     const Summary floor = bench::summarize(ms[1]);
     const double ratio = get.median / floor.median;
