@@ -14,7 +14,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <thread>
 #include <utility>
+
+#ifdef VANTORELLE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace {
 
@@ -217,9 +222,21 @@ int runInstalled(const QString& volume) {
     return QApplication::exec();
 }
 
+// Where Qt takes its fonts from fontconfig, it reads the system's font configuration (dozens of
+// XML files, the largest single step of a start) when the window's first text is measured.
+// Begun here on a thread of its own, it is done while the display's connection is made.
+std::thread loadFontConfiguration() {
+#ifdef VANTORELLE_FONTCONFIG
+    return std::thread([] { (void)FcInit(); });
+#else
+    return {};
+#endif
+}
+
 } // namespace
 
 int runWindow(int argc, char* argv[], const QString& volume) {
+    std::thread fontConfiguration = loadFontConfiguration();
     const QtMessageHandler previous = qInstallMessageHandler(holdToolkitMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
@@ -231,6 +248,10 @@ int runWindow(int argc, char* argv[], const QString& volume) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorelle.vantorelle"));
     applyApplicationLook();
     installTranslations();
+    // Before the first window measures its first text.
+    if (fontConfiguration.joinable()) {
+        fontConfiguration.join();
+    }
 
     open_path = startPathOf(argc, argv);
     if (volume.isEmpty() && CameraFile::present(configPathFor(open_path))) {

@@ -6,6 +6,7 @@ packages=("$@")
 [ $# -gt 0 ] || packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  libfontconfig-dev
   libgtest-dev googletest clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-droid-fallback unzip
   # the shells whose completion scripts are tested
