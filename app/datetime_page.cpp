@@ -1,6 +1,7 @@
 // Date and time page: the camera clock, set by hand or from the computer's clock.
 #include "palette.h"
 #include "tavik_camappdelegate.h"
+#include "ui_datetime_page.h"
 #include "ui_vantorelle.h"
 
 #include "blackscroller.h"
@@ -57,75 +58,101 @@ QTime shownTime(const QTime& time) {
 
 } // namespace
 
+Ui::DateTimePage& Tavik_CamAppDelegate::datePage() {
+    if (dateUi_ == nullptr) {
+        // Made hidden, as a child of a window already built; the page switch shows it.
+        dateSetView_ = new QWidget(superView);
+        dateUi_ = std::make_unique<Ui::DateTimePage>();
+        dateUi_->setupUi(dateSetView_);
+        setUpDateTimePage();
+    }
+    return *dateUi_;
+}
+
 void Tavik_CamAppDelegate::setUpDateTimePage() {
+    Ui::DateTimePage& page = *dateUi_;
     // The page covers the header's lower part: it sits on a panel of its own.
-    ui_->dateSetView->setAttribute(Qt::WA_StyledBackground);
-    ui_->dateSetView->setStyleSheet(
+    dateSetView_->setAttribute(Qt::WA_StyledBackground);
+    dateSetView_->setStyleSheet(
         QStringLiteral("#dateSetView { background-color: %1; border: 1px solid %2;"
                        " border-radius: 10px; }")
             .arg(palette::css(palette::kPanel), palette::css(palette::kPanelBorder)));
     // The page's title reads in the bright text of titles, not the quiet grey of captions.
-    ui_->labelDateTitle->setStyleSheet(
+    page.labelDateTitle->setStyleSheet(
         QStringLiteral("color: %1;").arg(palette::css(palette::kText)));
     // Day names of one letter fit every language; weekends in a muted tone, not alarm red.
-    ui_->calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    QTextCharFormat weekend = ui_->calender->weekdayTextFormat(Qt::Saturday);
+    page.calender->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    QTextCharFormat weekend = page.calender->weekdayTextFormat(Qt::Saturday);
     weekend.setForeground(palette::kWeekend);
-    ui_->calender->setWeekdayTextFormat(Qt::Saturday, weekend);
-    ui_->calender->setWeekdayTextFormat(Qt::Sunday, weekend);
+    page.calender->setWeekdayTextFormat(Qt::Saturday, weekend);
+    page.calender->setWeekdayTextFormat(Qt::Sunday, weekend);
     // The days take the keyboard's focus; a teal outline shows it, as on every other control.
-    ui_->calender->setStyleSheet(
+    page.calender->setStyleSheet(
         QStringLiteral(
             "#qt_calendar_calendarview { border: 2px solid transparent; border-radius: 4px; }"
             "#qt_calendar_calendarview:focus { border-color: %1; }")
             .arg(palette::css(palette::kTealTitle)));
     // The language's own short date, with the year in full: two digits would not say which
     // century the camera's years belong to.
-    QString dateFormat = ui_->date->locale().dateFormat(QLocale::ShortFormat);
+    QString dateFormat = page.date->locale().dateFormat(QLocale::ShortFormat);
     if (!dateFormat.contains(QLatin1String("yyyy"))) {
         dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     }
-    ui_->date->setDisplayFormat(dateFormat);
-    // Escape leaves the page as Back does.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), ui_->dateSetView);
-    connect(escape, &QShortcut::activated, this, &Tavik_CamAppDelegate::MouseClickOnBtnBack);
-    setUpSingleButton(ui_->buttonAutoDateSet, "single.png", "single_hold.png");
-    setUpSingleButton(ui_->buttonAutoBack, "single.png", "single_hold.png");
-    setUpSingleButton(ui_->buttonSYNWithPC, "single.png", "single_hold.png");
-    setUpSingleButton(ui_->buttonAutoDateOK, "single.png", "single_hold.png");
-}
-
-void Tavik_CamAppDelegate::limitDatePickers() {
+    page.date->setDisplayFormat(dateFormat);
     const QDate earliest = limit("2013,1,1,12,1,0").date();
     const QDate latest = limit("2037,12,31,12,1,0").date();
-    ui_->date->setDateRange(earliest, latest);
-    ui_->calender->setDateRange(earliest, latest);
+    page.date->setDateRange(earliest, latest);
+    page.calender->setDateRange(earliest, latest);
+    // Escape leaves the page as Back does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), dateSetView_);
+    connect(escape, &QShortcut::activated, this, &Tavik_CamAppDelegate::MouseClickOnBtnBack);
+    const struct {
+        BlackScroller* button;
+        void (Tavik_CamAppDelegate::*handler)();
+    } clicks[] = {
+        {page.buttonSYNWithPC, &Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC},
+        {page.buttonAutoDateOK, &Tavik_CamAppDelegate::MouseClickOnBtnDateSetOK},
+        {page.buttonAutoBack, &Tavik_CamAppDelegate::MouseClickOnBtnBack},
+    };
+    for (const auto& click : clicks) {
+        setUpSingleButton(click.button, "single.png", "single_hold.png");
+        connect(click.button, &QAbstractButton::clicked, this, click.handler);
+    }
+    connect(page.calender, &QCalendarWidget::selectionChanged, this,
+            &Tavik_CamAppDelegate::MouseClickOnCalender);
+    connect(page.date, &QDateEdit::dateChanged, this, &Tavik_CamAppDelegate::MouseClickOnDate);
+    connect(page.timePicker, &QTimeEdit::timeChanged, this,
+            &Tavik_CamAppDelegate::MouseClickOnTime);
+    connect(page.clock, &ClockFace::timeEdited, this, &Tavik_CamAppDelegate::MouseClickOnClock);
+    catchUpClock();
 }
 
 void Tavik_CamAppDelegate::MouseClickOnCalender() {
-    ui_->date->setDate(ui_->calender->selectedDate());
+    datePage().date->setDate(datePage().calender->selectedDate());
 }
 
 // A date or a time the user sets becomes the clock's, from where it runs on; setting the date
 // keeps the running time of day.
 void Tavik_CamAppDelegate::MouseClickOnDate() {
-    ui_->calender->setSelectedDate(ui_->date->date());
+    Ui::DateTimePage& page = datePage();
+    page.calender->setSelectedDate(page.date->date());
     if (!showingClock_) {
         clockOffsetMs_ = wallClock(services_->now())
-                             .msecsTo(wallClock(ui_->date->date(), runningClock().time()));
+                             .msecsTo(wallClock(page.date->date(), runningClock().time()));
     }
 }
 
 void Tavik_CamAppDelegate::MouseClickOnTime() {
-    ui_->clock->setTime(ui_->timePicker->time());
+    Ui::DateTimePage& page = datePage();
+    page.clock->setTime(page.timePicker->time());
     if (!showingClock_) {
         clockOffsetMs_ = wallClock(services_->now())
-                             .msecsTo(wallClock(ui_->date->date(), ui_->timePicker->time()));
+                             .msecsTo(wallClock(page.date->date(), page.timePicker->time()));
     }
 }
 
 void Tavik_CamAppDelegate::MouseClickOnClock() {
-    ui_->timePicker->setTime(ui_->clock->time());
+    datePage().timePicker->setTime(datePage().clock->time());
 }
 
 // The camera clock is the computer's clock plus an offset, so it neither lags behind when
@@ -136,32 +163,36 @@ void Tavik_CamAppDelegate::onTimer() {
     catchUpClock();
 }
 
-QDateTime Tavik_CamAppDelegate::runningClock() {
+QDateTime Tavik_CamAppDelegate::runningClock() const {
     return withinClockRange(wallClock(services_->now()).addMSecs(clockOffsetMs_));
 }
 
-void Tavik_CamAppDelegate::catchUpClock() {
+QDateTime Tavik_CamAppDelegate::shownClock() const {
     const QDateTime now = runningClock();
+    return {now.date(), shownTime(now.time())};
+}
+
+// The pickers, once the page exists, show the running clock.
+void Tavik_CamAppDelegate::catchUpClock() {
+    if (dateUi_ == nullptr) {
+        return;
+    }
+    Ui::DateTimePage& page = *dateUi_;
+    const QDateTime now = shownClock();
     showingClock_ = true;
-    ui_->timePicker->setTime(shownTime(now.time()));
-    ui_->clock->setTime(shownTime(now.time()));
-    if (now.date() != ui_->date->date()) {
-        ui_->date->setDate(now.date());
-        ui_->calender->setSelectedDate(ui_->date->date());
+    page.timePicker->setTime(now.time());
+    page.clock->setTime(now.time());
+    if (now.date() != page.date->date() || now.date() != page.calender->selectedDate()) {
+        page.date->setDate(now.date());
+        page.calender->setSelectedDate(now.date());
     }
     showingClock_ = false;
 }
 
 // The clock set to `value`, from where it runs on.
 void Tavik_CamAppDelegate::setDatePickers(const QDateTime& value) {
-    const QDateTime start = withinClockRange(wallClock(value));
-    clockOffsetMs_ = wallClock(services_->now()).msecsTo(start);
-    showingClock_ = true;
-    ui_->calender->setSelectedDate(start.date());
-    ui_->timePicker->setTime(shownTime(start.time()));
-    ui_->clock->setTime(shownTime(start.time()));
-    ui_->date->setDate(start.date());
-    showingClock_ = false;
+    clockOffsetMs_ = wallClock(services_->now()).msecsTo(withinClockRange(wallClock(value)));
+    catchUpClock();
 }
 
 // The clock set to the date and time the record holds.
@@ -180,8 +211,11 @@ void Tavik_CamAppDelegate::showStoredClock() {
 }
 
 QDateTime Tavik_CamAppDelegate::pickerDateTime() {
+    if (dateUi_ == nullptr) {
+        return shownClock();
+    }
     catchUpClock();
-    return {ui_->date->date(), ui_->timePicker->time()};
+    return {dateUi_->date->date(), dateUi_->timePicker->time()};
 }
 
 // Stores the clock as the pickers show it. A store the card refuses puts the record and the
@@ -238,5 +272,5 @@ void Tavik_CamAppDelegate::MouseClickOnBtnDateSetOK() {
     returnToGeneralPage();
     storePickersAndSave();
     ui_->buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
-    ui_->buttonAutoDateOK->setImageName(QStringLiteral("single.png"));
+    datePage().buttonAutoDateOK->setImageName(QStringLiteral("single.png"));
 }

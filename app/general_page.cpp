@@ -18,6 +18,8 @@ void Tavik_CamAppDelegate::setUpGeneralPage() {
     ui_->buttonAutoRotOff->setMyTracking();
     ui_->buttonAutoRotOn->setMyTracking();
     ui_->buttonAutoRotOn->setText(tr("ON"));
+    // Date Set opens the date and time page.
+    setUpSingleButton(ui_->buttonAutoDateSet, "single.png", "single_hold.png");
 }
 
 void Tavik_CamAppDelegate::changeSelectTVTypeButtonImage(tagSetting* setting) {

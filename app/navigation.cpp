@@ -2,6 +2,7 @@
 // page from a settings record.
 #include "palette.h"
 #include "tavik_camappdelegate.h"
+#include "ui_datetime_page.h"
 #include "ui_vantorelle.h"
 
 #include "applook.h"
@@ -62,12 +63,11 @@ void Tavik_CamAppDelegate::setUpFrame() {
     setUpVideoPage();
     setUpGeneralPage();
     setUpResetAndFormat();
-    setUpDateTimePage();
     setUpSaveNotice();
     defineButtonGroups();
     connectControls();
 
-    for (QWidget* page : {ui_->photoView, ui_->videoView, ui_->dateSetView}) {
+    for (QWidget* page : {ui_->photoView, ui_->videoView}) {
         page->hide();
     }
     curView = nullptr;
@@ -133,7 +133,7 @@ void Tavik_CamAppDelegate::switchToPage(QWidget* page, QWidget* focusTarget) {
     } frames[] = {{ui_->generalView, kGeneralFrame},
                   {ui_->photoView, kPhotoFrame},
                   {ui_->videoView, kVideoFrame},
-                  {ui_->dateSetView, kDateSetFrame}};
+                  {dateSetView_, kDateSetFrame}};
     for (const auto& entry : frames) {
         if (entry.page == page) {
             page->setGeometry(entry.frame);
@@ -153,7 +153,7 @@ void Tavik_CamAppDelegate::switchToPage(QWidget* page, QWidget* focusTarget) {
     curView = page;
     placeSaveNotice();
     // The camera clock runs as an offset; its pickers need the second's tick only when seen.
-    if (page == ui_->dateSetView) {
+    if (onDatePage()) {
         dateTimer.start(1000);
     } else {
         dateTimer.stop();
@@ -201,7 +201,7 @@ void Tavik_CamAppDelegate::MouseClickOnBtnVideoUI() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnGeneralUI() {
-    if (curView == ui_->generalView || curView == ui_->dateSetView) {
+    if (curView == ui_->generalView || onDatePage()) {
         return;
     }
     switchToPage(ui_->generalView);
@@ -210,21 +210,24 @@ void Tavik_CamAppDelegate::MouseClickOnBtnGeneralUI() {
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnDateSet() {
-    if (curView == ui_->dateSetView) {
+    if (onDatePage()) {
         return;
     }
+    datePage();
     catchUpClock();
-    switchToPage(ui_->dateSetView);
+    switchToPage(dateSetView_);
     ui_->setBarView->hide();
 }
 
 void Tavik_CamAppDelegate::MouseClickOnBtnBack() {
     ui_->setBarView->show();
-    if (curView == ui_->dateSetView) {
+    if (onDatePage()) {
         returnToGeneralPage();
     }
     ui_->buttonAutoDateSet->setImageName(QStringLiteral("single.png"));
-    ui_->buttonAutoBack->setImageName(QStringLiteral("single.png"));
+    if (dateUi_ != nullptr) {
+        dateUi_->buttonAutoBack->setImageName(QStringLiteral("single.png"));
+    }
 }
 
 void Tavik_CamAppDelegate::initSelectButtonBK(tagSetting* setting) {

@@ -58,7 +58,6 @@ bool Tavik_CamAppDelegate::applicationDidFinishLaunching() {
     window_->setWindowTitle(QStringLiteral("vantorelle \u2013 %1")
                                 .arg(printable(cameraName(cameraRootOf(configfile_path)))));
     setUpFrame();
-    limitDatePickers();
     startTimers();
     ui_->timeLipse->addItems({tr(" 5 sec"), tr(" 10 sec"), tr(" 30 sec"), tr(" 60 sec")});
     ui_->timeLipse->setCurrentIndex(-1);

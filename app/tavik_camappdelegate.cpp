@@ -9,6 +9,7 @@
 #include "blackscroller.h"
 #include "camerapaths.h"
 #include "palette.h"
+#include "ui_datetime_page.h"
 #include "ui_vantorelle.h"
 
 #include <QFontMetrics>
@@ -99,21 +100,12 @@ void Tavik_CamAppDelegate::connectControls() {
         {ui_->buttonAutoFormatOK, &Tavik_CamAppDelegate::MouseClickOnBtnFormatOK},
         {ui_->buttonCancelFormat, &Tavik_CamAppDelegate::MouseClickOnBtnCancelFormat},
         {ui_->buttonBrowse, &Tavik_CamAppDelegate::MouseClickOnBtnBrowse},
-        {ui_->buttonSYNWithPC, &Tavik_CamAppDelegate::MouseClickOnBtnSynWithPC},
-        {ui_->buttonAutoDateOK, &Tavik_CamAppDelegate::MouseClickOnBtnDateSetOK},
-        {ui_->buttonAutoBack, &Tavik_CamAppDelegate::MouseClickOnBtnBack},
     };
     for (const auto& click : clicks) {
         connect(click.button, &QAbstractButton::clicked, this, click.handler);
     }
     connect(ui_->timeLipse, &QComboBox::activated, this,
             &Tavik_CamAppDelegate::MouseClickOnComboxTimelapse);
-    connect(ui_->calender, &QCalendarWidget::selectionChanged, this,
-            &Tavik_CamAppDelegate::MouseClickOnCalender);
-    connect(ui_->date, &QDateEdit::dateChanged, this, &Tavik_CamAppDelegate::MouseClickOnDate);
-    connect(ui_->timePicker, &QTimeEdit::timeChanged, this,
-            &Tavik_CamAppDelegate::MouseClickOnTime);
-    connect(ui_->clock, &ClockFace::timeEdited, this, &Tavik_CamAppDelegate::MouseClickOnClock);
 }
 
 void Tavik_CamAppDelegate::defineButtonGroups() {
@@ -356,7 +348,6 @@ void Tavik_CamAppDelegate::setUpSaveNotice() {
 }
 
 void Tavik_CamAppDelegate::placeSaveNotice() {
-    ui_->saveNotice->setGeometry(curView == ui_->dateSetView ? kNoticeOnDatePage
-                                                             : kNoticeUnderMenu);
+    ui_->saveNotice->setGeometry(onDatePage() ? kNoticeOnDatePage : kNoticeUnderMenu);
     ui_->saveNotice->raise();
 }

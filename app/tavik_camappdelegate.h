@@ -20,8 +20,9 @@
 class BlackScroller;
 class QLabel;
 namespace Ui {
+class DateTimePage;
 class VantorelleWindow;
-}
+} // namespace Ui
 
 // Tavik_CamAppDelegate runs the program from start-up to its end. It finds the camera through
 // the start path, loads the camera's settings file, builds and paints the window, writes every
@@ -49,8 +50,11 @@ class Tavik_CamAppDelegate : public QObject {
     QWidget* window() const { return window_.get(); }
     // True when the window closed because the camera went away, not by the user's hand.
     bool cameraWentAway() const { return cameraGone_; }
+    // The camera clock in whole seconds, as the date and time page shows it (or would).
+    QDateTime shownClock() const;
 
-    // Paints every page from `setting`: the eight button groups and the four date pickers.
+    // Paints every page from `setting`: the eight button groups and the clock the date pickers
+    // show.
     void initSelectButtonBK(tagSetting* setting);
 
     // Button-group repaints, one for each group.
@@ -194,12 +198,14 @@ class Tavik_CamAppDelegate : public QObject {
     void chooseValue(SettingKey key, int32_t code, Repaint repaint);
     // A click on a capture mode: makes the choice and shows what the mode allows on the page.
     void chooseMode(int32_t code);
+    // The date and time page, built when it is first shown: most windows never show it.
+    Ui::DateTimePage& datePage();
+    bool onDatePage() const { return dateSetView_ != nullptr && curView == dateSetView_; }
     bool storePickersAndSave();
     QDateTime pickerDateTime();
-    QDateTime runningClock();
+    QDateTime runningClock() const;
     void catchUpClock();
     void showStoredClock();
-    void limitDatePickers();
 
     // The card's file and the window in step.
     // What a look at the card found: the camera gone ends the program, content another program
@@ -228,6 +234,8 @@ class Tavik_CamAppDelegate : public QObject {
     DesktopServices* services_;
     std::unique_ptr<QWidget> window_;
     std::unique_ptr<Ui::VantorelleWindow> ui_;
+    std::unique_ptr<Ui::DateTimePage> dateUi_;
+    QWidget* dateSetView_ = nullptr;
 
     QWidget* superView = nullptr;
     QWidget* curView = nullptr;

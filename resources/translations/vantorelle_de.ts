@@ -322,6 +322,25 @@ Ohne Befehl öffnet sich das Fenster.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>Camera date and time</source>
+        <translation>Datum und Uhrzeit der Kamera</translation>
+    </message>
+    <message>
+        <source>Sync with computer</source>
+        <translation>PC-Zeit übernehmen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Camera Settings</source>
@@ -723,22 +742,6 @@ Ohne Befehl öffnet sich das Fenster.</translation>
     <message>
         <source>720p 30</source>
         <translation>720p 30</translation>
-    </message>
-    <message>
-        <source>Camera date and time</source>
-        <translation>Datum und Uhrzeit der Kamera</translation>
-    </message>
-    <message>
-        <source>Sync with computer</source>
-        <translation>PC-Zeit übernehmen</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>The card will be erased when the camera next starts</source>

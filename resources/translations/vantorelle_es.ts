@@ -322,6 +322,25 @@ Sin un comando, abre su ventana.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>Camera date and time</source>
+        <translation>Fecha y hora de la cámara</translation>
+    </message>
+    <message>
+        <source>Sync with computer</source>
+        <translation>Sincronizar con el PC</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Camera Settings</source>
@@ -723,22 +742,6 @@ Sin un comando, abre su ventana.</translation>
     <message>
         <source>720p 30</source>
         <translation>720p 30</translation>
-    </message>
-    <message>
-        <source>Camera date and time</source>
-        <translation>Fecha y hora de la cámara</translation>
-    </message>
-    <message>
-        <source>Sync with computer</source>
-        <translation>Sincronizar con el PC</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Atrás</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
     </message>
     <message>
         <source>The card will be erased when the camera next starts</source>

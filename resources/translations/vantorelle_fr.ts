@@ -324,6 +324,25 @@ Sans commande, ouvre sa fenêtre.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>Camera date and time</source>
+        <translation>Date et heure de la caméra</translation>
+    </message>
+    <message>
+        <source>Sync with computer</source>
+        <translation>Synchroniser avec PC</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Camera Settings</source>
@@ -725,22 +744,6 @@ Sans commande, ouvre sa fenêtre.</translation>
     <message>
         <source>720p 30</source>
         <translation>720p 30</translation>
-    </message>
-    <message>
-        <source>Camera date and time</source>
-        <translation>Date et heure de la caméra</translation>
-    </message>
-    <message>
-        <source>Sync with computer</source>
-        <translation>Synchroniser avec PC</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>The card will be erased when the camera next starts</source>

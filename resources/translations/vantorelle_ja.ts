@@ -322,6 +322,25 @@ Without a command it opens its window.</source>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>Camera date and time</source>
+        <translation>カメラの日付と時刻</translation>
+    </message>
+    <message>
+        <source>Sync with computer</source>
+        <translation>パソコンと同期</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Camera Settings</source>
@@ -723,22 +742,6 @@ Without a command it opens its window.</source>
     <message>
         <source>720p 30</source>
         <translation>720p 30</translation>
-    </message>
-    <message>
-        <source>Camera date and time</source>
-        <translation>カメラの日付と時刻</translation>
-    </message>
-    <message>
-        <source>Sync with computer</source>
-        <translation>パソコンと同期</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>戻る</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
     <message>
         <source>The card will be erased when the camera next starts</source>

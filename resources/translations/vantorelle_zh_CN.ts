@@ -318,6 +318,25 @@ Without a command it opens its window.</source>
     </message>
 </context>
 <context>
+    <name>DateTimePage</name>
+    <message>
+        <source>Camera date and time</source>
+        <translation>相机日期和时间</translation>
+    </message>
+    <message>
+        <source>Sync with computer</source>
+        <translation>与电脑同步</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Camera Settings</source>
@@ -719,22 +738,6 @@ Without a command it opens its window.</source>
     <message>
         <source>720p 30</source>
         <translation>720p 30</translation>
-    </message>
-    <message>
-        <source>Camera date and time</source>
-        <translation>相机日期和时间</translation>
-    </message>
-    <message>
-        <source>Sync with computer</source>
-        <translation>与电脑同步</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>返回</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
     </message>
     <message>
         <source>The card will be erased when the camera next starts</source>

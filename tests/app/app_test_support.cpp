@@ -141,7 +141,9 @@ QString visiblePage(const Tavik_CamAppDelegate& program) {
                  {"generalView", "buttonGeneralUI"},
                  {"dateSetView", "buttonGeneralUI"}};
     for (const auto& p : pages) {
-        if (!widget<QWidget>(program, p.page)->isVisible()) {
+        // The date and time page is made when first shown.
+        const auto* page = program.window()->findChild<QWidget*>(QLatin1String(p.page));
+        if (page == nullptr || !page->isVisible()) {
             continue;
         }
         shown << QLatin1String(p.page);
@@ -201,6 +203,11 @@ QString shownSettings(const Tavik_CamAppDelegate& program) {
     const auto* interval = widget<QComboBox>(program, "timeLipse");
     if (interval->isVisibleTo(widget<QWidget>(program, "photoView"))) {
         parts << QStringLiteral("@%1").arg(interval->currentIndex() + 1);
+    }
+    // The date and time page is made when first shown; until then, the clock it would show.
+    if (program.window()->findChild<QDateEdit*>(QStringLiteral("date")) == nullptr) {
+        parts << program.shownClock().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return parts.join(QLatin1Char(' '));
     }
     const QDate date = widget<QDateEdit>(program, "date")->date();
     const QTime time = widget<QTimeEdit>(program, "timePicker")->time();
