@@ -80,7 +80,8 @@ QImage renderImage(const QSize& pixelSize, qreal scale, const QColor& background
 // Prints "picturegen: message" on stderr.
 void reportError(const QString& message);
 
-// Writes image to path in the given format; reports failures on stderr.
+// Writes image to path in the given format; reports failures on stderr. PNG pictures are written
+// without row filters (see writePng in drawing.cpp).
 bool saveImage(const QImage& image, const QString& path, const char* format, int quality = -1);
 
 // Inserts "@2x" (or another suffix) before the extension of fileName.
