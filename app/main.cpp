@@ -2,7 +2,6 @@
 // everything else opens a window, from the window's library.
 #include "commandline.h"
 #include "commands.h"
-#include "logging.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,7 +67,6 @@ int openWindow(int argc, char* argv[], const QString& volume) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    routeConfigLog();
     QCoreApplication::setApplicationName(QStringLiteral("vantorelle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTORELLE_VERSION));
     const CommandLine command = readCommandLine(argc, argv);

@@ -2,12 +2,9 @@
 // commands, the help and the version need none of what the window brings (Qt Gui and Widgets,
 // fonts, the display's libraries), and start without loading it.
 #include "launcher.h"
-#include "logging.h"
 
 #include <QtGlobal>
 
 extern "C" Q_DECL_EXPORT int vantorelleRunWindow(int argc, char* argv[], const QString& volume) {
-    // This library has its own copy of the settings library, whose lines go to the log too.
-    routeConfigLog();
     return runWindow(argc, argv, volume);
 }

@@ -66,7 +66,9 @@ bool dropFormatRequests(ConfigLineArray& lines, int32_t& count) {
 
 } // namespace
 
-CameraFile::CameraFile(std::string path) : path_(std::move(path)) {}
+CameraFile::CameraFile(std::string path) : path_(std::move(path)) {
+    routeConfigLog();
+}
 
 CameraFile::~CameraFile() = default;
 

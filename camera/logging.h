@@ -12,6 +12,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcConfig)
 // went wrong (warnings).
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
-// Sends the settings library's lines to lcConfig. main calls it once, first: the program is
-// the one owner of the library's log.
+// Sends the settings library's lines to lcConfig, once per copy of the library: every
+// CameraFile, the one user of the library's reading and saving, does it as it is made.
 void routeConfigLog();

@@ -51,7 +51,14 @@ int openRead(const char* path) {
         errno = (info.st_mode & _S_IFDIR) != 0 ? EISDIR : EINVAL;
         return -1;
     }
-    return _wopen(wide(path).c_str(), _O_RDONLY | _O_BINARY);
+    const int fd = _wopen(wide(path).c_str(), _O_RDONLY | _O_BINARY);
+    // Something else may have been put in its place since.
+    if (fd >= 0 && (_fstat64(fd, &info) != 0 || !isRegular(info.st_mode))) {
+        _close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
 }
 
 int createExclusive(const char* path, unsigned mode) {
@@ -106,14 +113,6 @@ int removeFile(const char* path) {
     return _wunlink(wide(path).c_str());
 }
 
-int isRegularFile(int fd) {
-    struct _stat64 info {};
-    if (_fstat64(fd, &info) != 0) {
-        return -1;
-    }
-    return isRegular(info.st_mode) ? 1 : 0;
-}
-
 int permissions(const char* path) {
     struct _stat64 info {};
     return statOf(path, info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
@@ -153,11 +152,9 @@ int openRead(const char* path) {
         errno = EINVAL;
         return -1;
     }
-    // Reads of a regular file then behave as they always do.
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) {
-        (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    }
+    // Reads of a regular file then behave as they always do (of the flags F_SETFL changes, the
+    // open set O_NONBLOCK alone).
+    (void)::fcntl(fd, F_SETFL, 0);
     return fd;
 }
 
@@ -207,14 +204,6 @@ int removeFile(const char* path) {
     return ::unlink(path);
 }
 
-int isRegularFile(int fd) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        return -1;
-    }
-    return S_ISREG(info.st_mode) ? 1 : 0;
-}
-
 int permissions(const char* path) {
     struct stat info {};
     return ::stat(path, &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
@@ -242,9 +231,8 @@ void syncFolder(const char* folder) {
 
 #endif
 
-const Ops kSystemOps{openRead,      createExclusive, readSome,   writeSome,
-                     syncFile,      closeFile,       renameFile, removeFile,
-                     isRegularFile, permissions,     ageSeconds, syncFolder};
+const Ops kSystemOps{openRead,   createExclusive, readSome,    writeSome,  syncFile,  closeFile,
+                     renameFile, removeFile,      permissions, ageSeconds, syncFolder};
 
 // Swapped by tests while the presence watch may read on its own thread.
 std::atomic<const Ops*> current{&kSystemOps};

@@ -27,9 +27,6 @@ struct Ops {
     int (*rename)(const char* from, const char* to);
     // Removes the name `path`; a link is removed itself, never what it points to.
     int (*remove)(const char* path);
-    // 1 for a regular file, 0 for anything else (folder, FIFO, device), -1 when the
-    // descriptor cannot be examined.
-    int (*isRegularFile)(int fd);
     // Permission bits (0777, never setuid, setgid or sticky) of an existing file, or -1 when
     // there is none.
     int (*permissions)(const char* path);

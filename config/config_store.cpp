@@ -5,6 +5,7 @@
 #include "line_scan.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -52,26 +53,22 @@ class Descriptor {
     int fd_;
 };
 
-bool isReadableFile(const Descriptor& file) {
-    return file.valid() && config_io::ops().isRegularFile(file.get()) == 1;
-}
-
 // Reads at most `most` bytes, stopping early at the end of the file. False on a read error.
+// Read in pieces: a file of a few hundred bytes costs no buffer of `most` bytes filled first.
 bool readHead(const Descriptor& file, std::size_t most, std::string& bytes) {
-    bytes.resize(most);
-    std::size_t filled = 0;
-    while (filled < most) {
-        const std::ptrdiff_t n =
-            config_io::ops().read(file.get(), bytes.data() + filled, most - filled);
+    std::array<char, 4096> piece;
+    bytes.clear();
+    while (bytes.size() < most) {
+        const std::ptrdiff_t n = config_io::ops().read(file.get(), piece.data(),
+                                                       std::min(piece.size(), most - bytes.size()));
         if (n < 0) {
             return false;
         }
         if (n == 0) {
             break;
         }
-        filled += static_cast<std::size_t>(n);
+        bytes.append(piece.data(), static_cast<std::size_t>(n));
     }
-    bytes.resize(filled);
     return true;
 }
 
@@ -281,7 +278,7 @@ std::string configFileContent(const ConfigLineArray& lines, int32_t count) {
 bool readConfigHead(const std::string& path, std::size_t most, std::string& bytes) {
     const Descriptor file(config_io::ops().openRead(path.c_str()));
     std::string head;
-    if (!isReadableFile(file) || !readHead(file, most, head)) {
+    if (!file.valid() || !readHead(file, most, head)) {
         return false;
     }
     bytes = std::move(head);
@@ -318,7 +315,7 @@ int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string&
     std::string bytes;
     // A read error part-way would load a shortened file that the next save writes back: treat
     // it like a file that cannot be opened.
-    if (!isReadableFile(file) || !readHead(file, kMostBytesLoaded, bytes)) {
+    if (!file.valid() || !readHead(file, kMostBytesLoaded, bytes)) {
         configLog("File is not exist");
         return -1;
     }
@@ -389,5 +386,5 @@ int32_t saveConfigContent(const std::string& content, const std::string& path,
 
 bool canOpenConfig(const std::string& path) {
     const Descriptor file(config_io::ops().openRead(path.c_str()));
-    return isReadableFile(file);
+    return file.valid();
 }
