@@ -141,8 +141,7 @@ QString visiblePage(const Tavik_CamAppDelegate& program) {
                  {"generalView", "buttonGeneralUI"},
                  {"dateSetView", "buttonGeneralUI"}};
     for (const auto& p : pages) {
-        // The date and time page is made when first shown.
-        const auto* page = program.window()->findChild<QWidget*>(QLatin1String(p.page));
+        const auto* page = widget<QWidget>(program, p.page); // the date page: made when shown
         if (page == nullptr || !page->isVisible()) {
             continue;
         }
@@ -205,16 +204,15 @@ QString shownSettings(const Tavik_CamAppDelegate& program) {
         parts << QStringLiteral("@%1").arg(interval->currentIndex() + 1);
     }
     // The date and time page is made when first shown; until then, the clock it would show.
-    if (program.window()->findChild<QDateEdit*>(QStringLiteral("date")) == nullptr) {
-        parts << program.shownClock().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        return parts.join(QLatin1Char(' '));
-    }
-    const QDate date = widget<QDateEdit>(program, "date")->date();
-    const QTime time = widget<QTimeEdit>(program, "timePicker")->time();
-    parts << date.toString(Qt::ISODate) + QLatin1Char(' ') + time.toString(Qt::ISODate);
+    const auto* date = widget<QDateEdit>(program, "date");
+    const QDateTime clock =
+        date == nullptr ? program.shownClock()
+                        : QDateTime(date->date(), widget<QTimeEdit>(program, "timePicker")->time());
+    parts << clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     // Each pair of pickers agrees.
-    if (widget<QCalendarWidget>(program, "calender")->selectedDate() != date ||
-        widget<ClockFace>(program, "clock")->time() != time) {
+    if (date != nullptr &&
+        (widget<QCalendarWidget>(program, "calender")->selectedDate() != clock.date() ||
+         widget<ClockFace>(program, "clock")->time() != clock.time())) {
         parts << QStringLiteral("!pickers");
     }
     return parts.join(QLatin1Char(' '));
