@@ -13,7 +13,9 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <mutex>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -228,6 +230,18 @@ void removeLeftovers(const std::string& path) {
     }
 }
 
+// True the first time a program asks for `path`. Leftovers come from saves killed in earlier
+// runs (a save of this run removes its own temporary file when it fails), so they are looked
+// for at a program's first save of a file only. The look reads the folder, and where the file
+// system keeps access times that marks the folder changed: the next save's flush then has one
+// more inode to write (about 70 µs more per save on ext4).
+bool firstSaveOf(const std::string& path) {
+    static std::mutex mutex;
+    static std::set<std::string> saved;
+    const std::lock_guard lock(mutex);
+    return saved.insert(path).second;
+}
+
 void logSaveFailure(const std::string& path, const char* step, int error) {
     configLog("Could not save " + path + ": " + step + " failed (" + std::strerror(error) + ")");
 }
@@ -380,7 +394,9 @@ int32_t saveConfigContent(const std::string& content, const std::string& path,
         return -1;
     }
     io.syncFolder(folderOf(path).c_str());
-    removeLeftovers(path);
+    if (firstSaveOf(path)) {
+        removeLeftovers(path);
+    }
     return 0;
 }
 

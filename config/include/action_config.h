@@ -79,10 +79,11 @@ void loadConfigLines(std::string_view bytes, ConfigLineArray& lines, int32_t& co
 // the file on disk is always one complete version. The new file gets the old one's permission
 // bits 0777, never setuid, setgid or sticky. A file without any write permission bit is
 // write-protected: it is not replaced, and errno is EACCES. A missing file is created, but a file
-// that disappears while the save runs is not put back. After a save, temporary files that earlier
-// saves left behind are removed (names only, never followed). Returns 0 on success; on any
-// failure returns -1 with errno telling the cause of the step that failed, logs it, removes the
-// temporary file and leaves `path` as it was, byte for byte.
+// that disappears while the save runs is not put back. After a program's first save of `path`,
+// temporary files that saves of earlier runs left behind are removed (names only, never
+// followed). Returns 0 on success; on any failure returns -1 with errno telling the cause of the
+// step that failed, logs it, removes the temporary file and leaves `path` as it was, byte for
+// byte.
 int32_t saveConfigLine(const ConfigLineArray& lines, int32_t count, const std::string& path);
 
 // Saves `content` as saveConfigLine saves the lines' content. `stillCurrent`, when given, is
