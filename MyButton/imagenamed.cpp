@@ -26,18 +26,18 @@ QPixmap imageNamed(const QString& name) {
     QPixmap pixmap;
     const QString base = QStringLiteral(":/images/");
     if (highDensity) {
-        pixmap = pictureFile(base + key);
+        pixmap = QPixmap::fromImage(pictureImage(base + key));
         pixmap.setDevicePixelRatio(2.0);
     }
     if (pixmap.isNull() && !name.isEmpty()) {
-        pixmap = pictureFile(base + name);
+        pixmap = QPixmap::fromImage(pictureImage(base + name));
     }
     cache.insert(key, pixmap);
     return pixmap;
 }
 
-QPixmap pictureFile(const QString& path) {
+QImage pictureImage(const QString& path) {
     QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
 }

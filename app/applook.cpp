@@ -54,7 +54,17 @@ class LookStyle : public QProxyStyle {
 
 } // namespace
 
-void applyApplicationLook() {
+QList<QImage> readApplicationIcon() {
+    // The sizes a title bar and a task switcher use; larger ones only slow the start. Read as
+    // the PNG files they are (QIcon::addFile would guess their format from their content).
+    QList<QImage> sizes;
+    for (const int size : {16, 32, 64}) {
+        sizes.append(pictureImage(QStringLiteral(":/icons/vantorelle_%1.png").arg(size)));
+    }
+    return sizes;
+}
+
+void applyApplicationLook(const QList<QImage>& icon) {
     QApplication::setStyle(new LookStyle);
     const QColor window = palette::kWindow;
     const QColor base = palette::kField;
@@ -84,13 +94,11 @@ void applyApplicationLook() {
     // Hints keep a palette of their own, taken from the desktop's theme unless set here.
     QToolTip::setPalette(palette);
 
-    // The sizes a title bar and a task switcher use; larger ones only slow the start. Read as
-    // the PNG files they are (QIcon::addFile would guess their format from their content).
-    QIcon icon;
-    for (const int size : {16, 32, 64}) {
-        icon.addPixmap(pictureFile(QStringLiteral(":/icons/vantorelle_%1.png").arg(size)));
+    QIcon windowIcon;
+    for (const QImage& size : icon) {
+        windowIcon.addPixmap(QPixmap::fromImage(size));
     }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(windowIcon);
 }
 
 QPalette headerBandPalette(const QPalette& base) {
