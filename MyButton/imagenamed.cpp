@@ -26,18 +26,18 @@ QPixmap imageNamed(const QString& name) {
     QPixmap pixmap;
     const QString base = QStringLiteral(":/images/");
     if (highDensity) {
-        pixmap = QPixmap::fromImage(pictureImage(base + key));
+        pixmap = pictureFile(base + key);
         pixmap.setDevicePixelRatio(2.0);
     }
     if (pixmap.isNull() && !name.isEmpty()) {
-        pixmap = QPixmap::fromImage(pictureImage(base + name));
+        pixmap = pictureFile(base + name);
     }
     cache.insert(key, pixmap);
     return pixmap;
 }
 
-QImage pictureImage(const QString& path) {
+QPixmap pictureFile(const QString& path) {
     QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return QPixmap::fromImage(reader.read());
 }

@@ -1,7 +1,6 @@
 // Pictures of the application, looked up by file name in its resources.
 #pragma once
 
-#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -11,7 +10,6 @@
 QPixmap imageNamed(const QString& name);
 
 // The picture file at `path`, read in the format its name's suffix gives ("png", "bmp"); a null
-// image when it cannot be read so. Qt left to guess the format from the content would first
+// pixmap when it cannot be read so. Qt left to guess the format from the content would first
 // load the plugin of every picture format it knows (JPEG, GIF, ICO and the libraries they use).
-// On any thread, also before the application object exists.
-QImage pictureImage(const QString& path);
+QPixmap pictureFile(const QString& path);

@@ -54,17 +54,7 @@ class LookStyle : public QProxyStyle {
 
 } // namespace
 
-QList<QImage> readApplicationIcon() {
-    // The sizes a title bar and a task switcher use; larger ones only slow the start. Read as
-    // the PNG files they are (QIcon::addFile would guess their format from their content).
-    QList<QImage> sizes;
-    for (const int size : {16, 32, 64}) {
-        sizes.append(pictureImage(QStringLiteral(":/icons/vantorelle_%1.png").arg(size)));
-    }
-    return sizes;
-}
-
-void applyApplicationLook(const QList<QImage>& icon) {
+void applyApplicationLook() {
     QApplication::setStyle(new LookStyle);
     const QColor window = palette::kWindow;
     const QColor base = palette::kField;
@@ -94,11 +84,13 @@ void applyApplicationLook(const QList<QImage>& icon) {
     // Hints keep a palette of their own, taken from the desktop's theme unless set here.
     QToolTip::setPalette(palette);
 
-    QIcon windowIcon;
-    for (const QImage& size : icon) {
-        windowIcon.addPixmap(QPixmap::fromImage(size));
+    // The sizes a title bar and a task switcher use; larger ones only slow the start. Read as
+    // the PNG files they are (QIcon::addFile would guess their format from their content).
+    QIcon icon;
+    for (const int size : {16, 32, 64}) {
+        icon.addPixmap(pictureFile(QStringLiteral(":/icons/vantorelle_%1.png").arg(size)));
     }
-    QApplication::setWindowIcon(windowIcon);
+    QApplication::setWindowIcon(icon);
 }
 
 QPalette headerBandPalette(const QPalette& base) {

@@ -3,14 +3,7 @@
 // list, alerts) match the image buttons.
 #pragma once
 
-#include <QImage>
-#include <QList>
-
-// The window icon's pictures: on any thread, also before the application object exists.
-QList<QImage> readApplicationIcon();
-
-// The look of every window, with `icon` as readApplicationIcon reads it.
-void applyApplicationLook(const QList<QImage>& icon = readApplicationIcon());
+void applyApplicationLook();
 
 class QPalette;
 // The window's charcoal with the slightly lighter header band along its top.

@@ -222,25 +222,21 @@ int runInstalled(const QString& volume) {
     return QApplication::exec();
 }
 
-// What the window needs before its first frame and can read before the application object
-// exists, on a thread of its own while the display's connection is made: where Qt takes its
-// fonts from fontconfig, the system's font configuration (dozens of XML files, the largest
-// single step of a start, which Qt reads when the first text is measured), and the pictures of
-// the window icon.
-std::thread readEarly(QList<QImage>& icon) {
-    return std::thread([&icon] {
+// Where Qt takes its fonts from fontconfig, it reads the system's font configuration (dozens of
+// XML files, the largest single step of a start) when the window's first text is measured.
+// Begun here on a thread of its own, it is done while the display's connection is made.
+std::thread loadFontConfiguration() {
 #ifdef VANTORELLE_FONTCONFIG
-        (void)FcInit();
+    return std::thread([] { (void)FcInit(); });
+#else
+    return {};
 #endif
-        icon = readApplicationIcon();
-    });
 }
 
 } // namespace
 
 int runWindow(int argc, char* argv[], const QString& volume) {
-    QList<QImage> icon;
-    std::thread early = readEarly(icon);
+    std::thread fontConfiguration = loadFontConfiguration();
     const QtMessageHandler previous = qInstallMessageHandler(holdToolkitMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
@@ -250,10 +246,12 @@ int runWindow(int argc, char* argv[], const QString& volume) {
     // The program ends after the end-of-program steps that follow the window's closing.
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorelle.vantorelle"));
+    applyApplicationLook();
     installTranslations();
     // Before the first window measures its first text.
-    early.join();
-    applyApplicationLook(icon);
+    if (fontConfiguration.joinable()) {
+        fontConfiguration.join();
+    }
 
     open_path = startPathOf(argc, argv);
     if (volume.isEmpty() && CameraFile::present(configPathFor(open_path))) {
