@@ -325,11 +325,10 @@ void loadConfigLines(std::string_view bytes, ConfigLineArray& lines, int32_t& co
 }
 
 int32_t readAllConfig(ConfigLineArray& lines, int32_t& count, const std::string& path) {
-    Descriptor file(config_io::ops().openRead(path.c_str()));
     std::string bytes;
     // A read error part-way would load a shortened file that the next save writes back: treat
     // it like a file that cannot be opened.
-    if (!file.valid() || !readHead(file, kMostBytesLoaded, bytes)) {
+    if (!readConfigHead(path, kMostBytesLoaded, bytes)) {
         configLog("File is not exist");
         return -1;
     }
