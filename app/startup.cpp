@@ -15,6 +15,7 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <chrono>
 
 namespace {
 
@@ -36,10 +37,18 @@ tagSetting startupDefaults() {
     return s;
 }
 
+// The presence watch's period.
+constexpr std::chrono::milliseconds kPresenceTick{100};
 // A look at the card this long under way is a card that does not answer.
 constexpr qint64 kSilentCardMs = 1000;
 // A glance (a stat) this long is one of a file system that may wait: no more on this thread.
 constexpr qint64 kSlowGlanceMs = 20;
+
+qint64 steadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 } // namespace
 
@@ -89,51 +98,53 @@ void Tavik_CamAppDelegate::loadSettings() {
 void Tavik_CamAppDelegate::startTimers() {
     // The clock's tick runs while its page is shown (switchToPage).
     connect(&dateTimer, &QTimer::timeout, this, &Tavik_CamAppDelegate::onTimer);
-    connect(&detectUSBTimer, &QTimer::timeout, this, &Tavik_CamAppDelegate::onUSBTimer);
-    detectUSBTimer.start(100);
+    detectUSBTimer.start(kPresenceTick, [this] { onUSBTimer(); });
     // The folder holding the file tells at once when the file goes or the volume is
-    // unmounted; the timer above stays as the safety net for file systems without such news.
+    // unmounted; the tick above stays as the safety net for file systems without such news.
     volumeWatcher_.addPath(cameraFolder());
     connect(&volumeWatcher_, &QFileSystemWatcher::directoryChanged, this, [this] { lookAtCard(); });
 }
 
-// The presence watch: a glance at the card at every tick, which costs a stat of its file and no
-// wake of another thread; reading the file, when the glance says so, is the worker's. A read that
-// has not come back after a second is a card that does not answer: the window says so, and goes
-// on answering the user. A file system whose stat itself ever waits is glanced at from the
-// worker's thread too, from then on.
+// The presence watch, on the ticker's thread: a glance at the card at every tick, which costs a
+// stat of its file; reading the file, when the glance says so, is the worker's. A read that has
+// not come back after a second is a card that does not answer: the window says so, and goes on
+// answering the user. A file system whose stat itself ever waits is glanced at from the
+// worker's thread too, from then on, so that the tick goes on watching the reads.
 void Tavik_CamAppDelegate::onUSBTimer() {
     if (*looksUnderWay_ > 0) {
-        if (!cardSilent_ && lookStarted_.elapsed() >= kSilentCardMs) {
+        if (!cardSilent_ && steadyMs() - lookStartedMs_ >= kSilentCardMs) {
             cardSilent_ = true;
-            showNotice(tr("The card is not responding."));
+            QMetaObject::invokeMethod(
+                this, [this] { showNotice(tr("The card is not responding.")); },
+                Qt::QueuedConnection);
         }
         return;
     }
     if (cardSilent_) {
         cardSilent_ = false;
-        ui_->saveNotice->hide();
+        QMetaObject::invokeMethod(
+            this, [this] { ui_->saveNotice->hide(); }, Qt::QueuedConnection);
     }
     if (glanceOnWorker_) {
         lookAtCard(&CardWatch::lookNow);
         return;
     }
-    QElapsedTimer glancing;
-    glancing.start();
+    const qint64 glanceStarted = steadyMs();
     const bool due = cardWatch_->glance();
-    glanceOnWorker_ = glancing.elapsed() >= kSlowGlanceMs;
+    glanceOnWorker_ = steadyMs() - glanceStarted >= kSlowGlanceMs;
     if (due) {
         lookAtCard();
     }
 }
 
-// News from the card's folder is read at once, also while a tick's read is under way.
+// News from the card's folder is read at once, also while a tick's read is under way. Called on
+// the window's thread and on the ticker's, which endProgram stops before `ending_` is set.
 void Tavik_CamAppDelegate::lookAtCard(std::optional<CardLook> (CardWatch::*how)()) {
     if (ending_) {
         return;
     }
     if (looksUnderWay_->fetch_add(1) == 0) {
-        lookStarted_.start();
+        lookStartedMs_ = steadyMs();
     }
     cardWorker_.run<CardLook>(
         [watch = cardWatch_, underWay = looksUnderWay_, how] {
@@ -162,6 +173,7 @@ void Tavik_CamAppDelegate::endProgram() {
     if (ending_) {
         return;
     }
+    detectUSBTimer.stop();
     ending_ = true;
     applicationWillTerminate();
     emit programEnded();

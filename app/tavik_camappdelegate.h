@@ -3,11 +3,11 @@
 
 #include "action_config.h"
 #include "camerafile.h"
+#include "cardticker.h"
 #include "cardworker.h"
 #include "desktopservices.h"
 #include "setting_choices.h"
 
-#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
@@ -73,8 +73,9 @@ class Tavik_CamAppDelegate : public QObject {
 
   public slots:
     // Presence watch: asks for a look at the card, which ends the program when the settings file
-    // can no longer be opened and follows changes other programs make. The look runs on a thread
-    // of its own: a card that does not answer never stops the window.
+    // can no longer be opened and follows changes other programs make. Runs on the ticker's
+    // thread and the look on the card worker's: a card that does not answer never stops the
+    // window, and the window's thread wakes only for what a look found.
     void onUSBTimer();
     // Clock of the date and time page: one second further.
     void onTimer();
@@ -247,9 +248,11 @@ class Tavik_CamAppDelegate : public QObject {
     CardWorker cardWorker_;
     // The watch's state lives on with a look under way on a card that does not answer.
     std::shared_ptr<CardWatch> cardWatch_;
-    bool glanceOnWorker_ = false;
     std::shared_ptr<std::atomic<int>> looksUnderWay_ = std::make_shared<std::atomic<int>>(0);
-    QElapsedTimer lookStarted_;
+    // When the looks under way began, on the steady clock, in milliseconds.
+    std::atomic<qint64> lookStartedMs_ = 0;
+    // The ticker's own.
+    bool glanceOnWorker_ = false;
     bool cardSilent_ = false; // the notice says the card does not answer
     QString noticeStyle_;     // the notice band's style, its font size left open
 
@@ -262,7 +265,6 @@ class Tavik_CamAppDelegate : public QObject {
     ButtonGroup autoPowerGroup_{};
 
     QTimer dateTimer;
-    QTimer detectUSBTimer;
     QFileSystemWatcher volumeWatcher_;
     QTimer* timer = nullptr; // clock synchronisation, "clockSyncTimer"; made at the first Sync
     // The camera clock runs as this offset from the computer's clock, in milliseconds.
@@ -272,4 +274,6 @@ class Tavik_CamAppDelegate : public QObject {
     bool cameraGone_ = false;
     int alertsOpen_ = 0;
     bool endAfterAlert_ = false; // the window closed while an alert was open
+    // Last, so that it stops before anything its tick uses is gone.
+    CardTicker detectUSBTimer;
 };
