@@ -10,6 +10,7 @@
 
 #include "blackscroller.h"
 #include "camerapaths.h"
+#include "cardticker.h"
 #include "faulty_card.h"
 #include "launcher.h"
 
@@ -24,7 +25,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 
 #ifdef __linux__
 #include <sys/mount.h>
@@ -85,6 +88,7 @@ class CameraFaultsTest : public QObject {
     void theCameraGoingAwayEndsTheProgram();
     void anotherWriterDuringASaveIsKept();
     void aCardThatDoesNotAnswerLeavesTheWindowAnswering();
+    void thePresenceTickKeepsItsPeriodOffTheWindowsThreadAndStopsAtOnce();
 };
 
 void CameraFaultsTest::aFailedSaveShowsWhatTheCardHoldsAndWhy_data() {
@@ -481,6 +485,31 @@ void CameraFaultsTest::aCardThatDoesNotAnswerLeavesTheWindowAnswering() {
     card.release();
     QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 500);
     QVERIFY(program->window()->isVisible());
+}
+
+// The tick runs on a thread of its own at its period, without catching up on ticks it missed,
+// and its end does not wait for the period's.
+void CameraFaultsTest::thePresenceTickKeepsItsPeriodOffTheWindowsThreadAndStopsAtOnce() {
+    CardTicker ticker;
+    std::atomic<int> ticks = 0;
+    std::atomic<bool> onWindowThread = false;
+    ticker.start(std::chrono::milliseconds(20), [&] {
+        onWindowThread = onWindowThread || QThread::currentThread() == qApp->thread();
+        if (++ticks == 2) {
+            QThread::msleep(200); // overruns ten periods
+        }
+    });
+    QTest::qWait(400);
+    ticker.stop();
+    QVERIFY(!ticker.isActive());
+    QVERIFY(!onWindowThread);
+    QVERIFY2(ticks >= 4 && ticks <= 15, qPrintable(QString::number(ticks)));
+    ticker.start(std::chrono::seconds(10), [] {});
+    QTest::qWait(50); // the ticker waits for its period by now
+    QElapsedTimer stopping;
+    stopping.start();
+    ticker.stop();
+    QVERIFY2(stopping.elapsed() < 1000, qPrintable(QString::number(stopping.elapsed())));
 }
 
 int main(int argc, char* argv[]) {
