@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #ifdef __linux__
 #include <sched.h>
@@ -23,6 +24,22 @@ const QByteArray kOtherConfig = "[1,1,3,3,4,0,0,0,0,0,0,0,0]\n"
                                 "[1,3,2,3,1,3,1,6,50,10,11,12,2,]\n"
                                 "[1,4,0,0,0,0,0,0,0,0,0,0,0,]\n"
                                 "[2,FW002,ActionCamera.bin,0,0,0,0,0,0,0,0,0,0,]\n";
+
+namespace {
+
+// Each test process keeps its cameras' lock files in a private folder of its own, removed as it
+// ends, instead of leaving one per camera it made in the user's lock folder. The programs it
+// starts inherit the folder.
+struct OwnLockFolder {
+    QTemporaryDir folder;
+    OwnLockFolder() {
+        if (folder.isValid()) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path()));
+        }
+    }
+} ownLockFolder;
+
+} // namespace
 
 CameraVolume::CameraVolume(const QByteArray& config, const QString& volumeName)
     : volumeName_(volumeName) {
