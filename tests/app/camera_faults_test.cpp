@@ -485,6 +485,9 @@ void CameraFaultsTest::aCardThatDoesNotAnswerLeavesTheWindowAnswering() {
     card.release();
     QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 500);
     QVERIFY(program->window()->isVisible());
+    // A card that stops answering again is told again.
+    const StalledCard again;
+    QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 2500);
 }
 
 // The tick runs on a thread of its own at its period, without catching up on ticks it missed,
@@ -504,12 +507,15 @@ void CameraFaultsTest::thePresenceTickKeepsItsPeriodOffTheWindowsThreadAndStopsA
     QVERIFY(!ticker.isActive());
     QVERIFY(!onWindowThread);
     QVERIFY2(ticks >= 4 && ticks <= 15, qPrintable(QString::number(ticks)));
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const uint filesBefore = openFiles();
     ticker.start(std::chrono::seconds(10), [] {});
     QTest::qWait(50); // the ticker waits for its period by now
     QElapsedTimer stopping;
     stopping.start();
     ticker.stop();
     QVERIFY2(stopping.elapsed() < 1000, qPrintable(QString::number(stopping.elapsed())));
+    QCOMPARE(openFiles(), filesBefore);
 }
 
 int main(int argc, char* argv[]) {
