@@ -5,6 +5,7 @@
 #include "imagenamed.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
@@ -81,6 +82,15 @@ void applyApplicationLook() {
         palette.setColor(QPalette::Disabled, role, quiet.darker(120));
     }
     QApplication::setPalette(palette);
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    // Text from the fonts' outlines as drawn, as on a Mac, where the window was designed. The
+    // light hinting most desktops ask for is a sixth of the first frame's painting here: FreeType
+    // studies each face before hinting it, and the advances come from hinted glyphs. On Windows
+    // the hint preference picks another font engine, so the desktop's own stays.
+    QFont font = QApplication::font();
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QApplication::setFont(font);
+#endif
     // Hints keep a palette of their own, taken from the desktop's theme unless set here.
     QToolTip::setPalette(palette);
 
